@@ -69,6 +69,8 @@ function(tv_benchmark name)
     find_package(benchmark REQUIRED)
     add_executable(${name} ${B_SOURCES} ${B_UNPARSED_ARGUMENTS})
     target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark)
+    # make bench runs every program of this folder.
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/benchmarks)
 endfunction()
 
 # tv_fuzz(NAME SOURCES... [LIBS libs...]): a libFuzzer target (clang only).
@@ -78,6 +80,8 @@ function(tv_fuzz name)
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_libraries(${name} PRIVATE ${F_LIBS})
+    # tools/run-tests runs every program of this folder for a short time.
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzzers)
 endfunction()
 
 # tv_images(TARGET_RC rcfile IMAGES name.xpm=out.ext[:convert-options] ...)

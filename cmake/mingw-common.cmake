@@ -15,4 +15,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # ctest runs the Windows test programs under Wine with a prefix of this build.
 set(TV_WINE_PREFIX "${CMAKE_BINARY_DIR}/wineprefix" CACHE PATH "Wine prefix used by the tests")
+set(TV_MINGW_TRIPLE ${TV_MINGW_TRIPLE} CACHE INTERNAL "")
 set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run;--prefix;${TV_WINE_PREFIX}")

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# check_pe.sh PROGRAM.exe MACHINE OBJDUMP: the program is a Windows GUI program
+# for MACHINE (i386 or x86_64) that imports only Windows system DLLs.
+set -u
+exe="$1" machine="$2" objdump="$3"
+. "$(dirname "$0")/../tools/lib/pe.sh"
+got=$(pe_machine "$exe") || { echo "FAIL: $exe is not a PE file"; exit 1; }
+[ "$got" = "$machine" ] || { echo "FAIL: $exe is $got, expected $machine"; exit 1; }
+system='^(kernel32|user32|gdi32|comctl32|comdlg32|winspool\.drv|version|ole32|oleaut32|shell32|advapi32|msvcrt|imm32|shlwapi|winmm|mpr)\.dll$'
+bad=$("$objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | grep -v -E "$system")
+if [ -n "$bad" ]; then
+    echo "FAIL: $exe imports non-system DLLs: $bad"
+    exit 1
+fi
+subsystem=$("$objdump" -p "$exe" | sed -n 's/^Subsystem\s*//p')
+case "$subsystem" in
+    *"Windows GUI"*) ;;
+    *) echo "FAIL: $exe subsystem is '$subsystem', expected Windows GUI"; exit 1 ;;
+esac
+echo "ok: $exe is $machine, GUI, imports only system DLLs"

@@ -1,0 +1,54 @@
+# Helpers of the end-to-end tests: start a program of the build under the
+# launcher and drive its windows from outside with xdotool.
+set -u
+TV_SOURCE_DIR="${TV_SOURCE_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
+TV_LAUNCHER="$TV_SOURCE_DIR/tools/wine-run"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# find_window TITLE-REGEX [SECONDS]: prints the X window id of a visible window.
+find_window() {
+    local deadline=$((SECONDS + ${2:-30})) w
+    while [ $SECONDS -lt $deadline ]; do
+        w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        if [ -n "$w" ]; then
+            echo "$w"
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
+# send_keys WINDOW KEYS...: focuses the window, then types the key chords.
+send_keys() {
+    local w="$1"
+    shift
+    xdotool windowfocus --sync "$w" 2>/dev/null || xdotool windowfocus "$w"
+    sleep 0.3
+    xdotool key --delay 50 "$@"
+}
+
+# wait_exit PID [SECONDS]: waits for the program (a child of this shell) and
+# sets EXIT_CODE; false when it did not end in time.
+wait_exit() {
+    local pid="$1" deadline=$((SECONDS + ${2:-30}))
+    while kill -0 "$pid" 2>/dev/null; do
+        if [ $SECONDS -ge $deadline ]; then
+            kill "$pid" 2>/dev/null
+            return 1
+        fi
+        sleep 0.2
+    done
+    wait "$pid"
+    EXIT_CODE=$?
+}
+
+# pixel X Y: the colour of a screen pixel as "r,g,b" (0-255).
+pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
