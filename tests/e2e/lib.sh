@@ -4,6 +4,26 @@ set -u
 TV_SOURCE_DIR="${TV_SOURCE_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
 TV_LAUNCHER="$TV_SOURCE_DIR/tools/wine-run"
 
+PROGRAM_PID=""
+
+# start_program PROGRAM.exe [ARGS...]: starts it under the launcher in the
+# background (PROGRAM_PID); it is ended when the test script exits, passed or
+# not, so that a failing test never leaves a program behind.
+start_program() {
+    local log
+    log=$(mktemp /tmp/tv-e2e.XXXXXX)
+    "$TV_LAUNCHER" ${TV_WINE_PREFIX:+--prefix "$TV_WINE_PREFIX"} "$@" >"$log" 2>&1 &
+    PROGRAM_PID=$!
+    trap 'end_program' EXIT
+}
+
+end_program() {
+    if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
+        kill "$PROGRAM_PID" 2>/dev/null
+        [ -n "${TV_WINE_PREFIX:-}" ] && WINEPREFIX="$TV_WINE_PREFIX" wineserver -k 2>/dev/null
+    fi
+}
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1
