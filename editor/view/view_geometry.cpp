@@ -1,0 +1,104 @@
+#include "editor/view/view_geometry.h"
+
+#include "editor/view/paint_line.h"
+
+#include <algorithm>
+
+long long XOfColumn(const ViewMetrics& m, std::size_t column)
+{
+    return m.TextLeft() + static_cast<long long>(column == 0 ? 0 : column - 1) * m.charWidth;
+}
+
+std::size_t ColumnAtX(const ViewMetrics& m, long long x)
+{
+    long long inside = x - m.TextLeft();
+    if (inside < 0 || m.charWidth <= 0)
+        return 1;
+    return static_cast<std::size_t>(inside / m.charWidth) + 1;
+}
+
+long long TextExtent(const ViewMetrics& m, std::string_view line, std::size_t count)
+{
+    return static_cast<long long>(ColumnAfter(line, count, m.tabLength) - 1) * m.charWidth;
+}
+
+TextPos HitTest(const ViewMetrics& m, std::string_view line, TextPos lineStart, long long x)
+{
+    // The line end gets a cell of its own: measure the line plus one byte.
+    const std::size_t cells = line.size() + 1;
+    auto extent = [&](std::size_t n) {
+        return n <= line.size() ? TextExtent(m, line, n)
+                                : TextExtent(m, line, line.size()) + m.charWidth;
+    };
+    const long long base = 2LL * m.charWidth + m.horizontalOffset;
+    if (x > base + extent(cells))
+        return lineStart + static_cast<TextPos>(line.size());
+    if (x <= base)
+        return lineStart;
+    // Halve the remaining piece [from, from + size) until one byte is left.
+    std::size_t from = 0;
+    std::size_t size = cells;
+    for (std::size_t half = size / 2; half != 0; half = size / 2) {
+        long long split = base + extent(from + half);
+        if (split > x) {
+            size = half;
+        } else {
+            from += half;
+            size -= half;
+        }
+    }
+    std::size_t result = size == 1 ? from + 1 : from;
+    return lineStart + static_cast<TextPos>(std::min(result, line.size()));
+}
+
+int MouseRow(const ViewMetrics& m, int y)
+{
+    if (y <= 0 || m.lineHeight <= 0)
+        return 0;
+    return (y - 1) / m.lineHeight;
+}
+
+long ScrollScale(long lineCount)
+{
+    long scale = 1;
+    while (lineCount / scale > kMaxScrollRange)
+        scale *= 10;
+    return scale;
+}
+
+HorizontalState ScrollHorizontally(HorizontalState state, HorizontalScroll action, int charWidth,
+                                   int track)
+{
+    switch (action) {
+    case HorizontalScroll::LineLeft:
+        if (state.offset != 0) {
+            state.offset = std::min(0, state.offset + charWidth);
+            state.position -= 1;
+        }
+        break;
+    case HorizontalScroll::LineRight:
+        state.offset -= charWidth;
+        state.position += 1;
+        break;
+    case HorizontalScroll::PageLeft:
+        if (state.offset != 0) {
+            state.offset = std::min(0, state.offset + kHorizontalPage * charWidth);
+            state.position -= kHorizontalPage;
+        }
+        break;
+    case HorizontalScroll::PageRight:
+        state.offset -= kHorizontalPage * charWidth;
+        state.position += kHorizontalPage;
+        break;
+    case HorizontalScroll::Track:
+        state.position = std::clamp(track, 0, kHorizontalSteps);
+        state.offset = -state.position * charWidth;
+        break;
+    }
+    // The bar cannot show more than its range; the offset may go further
+    // when the caret is made visible on a very long line.
+    state.position = std::clamp(state.position, 0, kHorizontalSteps);
+    if (state.offset == 0)
+        state.position = 0;
+    return state;
+}

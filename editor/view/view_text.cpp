@@ -1,0 +1,23 @@
+#include "editor/view/view_text.h"
+
+#include <algorithm>
+
+unsigned char ViewText::At(TextPos pos) const
+{
+    if (pos >= Length())
+        return 0;
+    return static_cast<unsigned char>(PieceFrom(pos).front());
+}
+
+TextPos ViewText::LineStart(TextPos pos) const
+{
+    pos = std::min(pos, Length());
+    while (pos > 0) {
+        std::string_view piece = PieceBefore(pos);
+        std::size_t lf = piece.rfind('\n');
+        if (lf != std::string_view::npos)
+            return pos - static_cast<TextPos>(piece.size() - lf - 1);
+        pos -= static_cast<TextPos>(piece.size());
+    }
+    return 0;
+}
