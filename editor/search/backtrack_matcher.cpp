@@ -15,8 +15,7 @@ bool RestMayStartAt(const MatchStep* restFirst, const unsigned char* text, std::
 } // namespace
 
 BacktrackOutcome BacktrackMatcher::TryAt(const MatchProgram& program, std::string_view text,
-                                         std::size_t start, std::int64_t& budget,
-                                         std::size_t& stop)
+                                         std::size_t start, std::int64_t& budget, std::size_t& stop)
 {
     const std::vector<MatchStep>& steps = program.Steps();
     const auto* t = reinterpret_cast<const unsigned char*>(text.data());

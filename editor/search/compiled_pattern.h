@@ -19,8 +19,8 @@ enum class PatternKind : std::uint8_t {
 
 struct PatternElement {
     PatternKind kind = PatternKind::Literal;
-    unsigned char literal = 0;      // Literal only
-    std::unique_ptr<ClassSet> set;  // the two class kinds only
+    unsigned char literal = 0;     // Literal only
+    std::unique_ptr<ClassSet> set; // the two class kinds only
     std::unique_ptr<PatternElement> next;
 };
 
@@ -48,4 +48,7 @@ private:
 };
 
 // Releases every element and every set an element owns; an empty list is fine.
-inline void FreePattern(CompiledPattern& list) { list.Release(); }
+inline void FreePattern(CompiledPattern& list)
+{
+    list.Release();
+}

@@ -82,10 +82,9 @@ MatchProgram::MatchProgram(const CompiledPattern& list, bool foldCase)
     m_anchored = !m_steps.empty() && m_steps[0].kind == StepKind::LineStart;
     if (!m_steps.empty()) {
         StepKind first = m_steps[0].kind;
-        m_matchesEmptyText =
-            first == StepKind::LineEnd ||
-            (first == StepKind::LineStart &&
-             (m_steps.size() == 1 || m_steps[1].kind == StepKind::LineEnd));
+        m_matchesEmptyText = first == StepKind::LineEnd ||
+                             (first == StepKind::LineStart &&
+                              (m_steps.size() == 1 || m_steps[1].kind == StepKind::LineEnd));
     }
     FindLiterals();
 }
@@ -111,8 +110,9 @@ void MatchProgram::FindLiterals()
         m_isLiteral = !m_steps.empty();
     }
     std::erase_if(runs, [](const std::string& run) { return run.empty(); });
-    std::stable_sort(runs.begin(), runs.end(),
-                     [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+    std::stable_sort(runs.begin(), runs.end(), [](const std::string& a, const std::string& b) {
+        return a.size() > b.size();
+    });
     if (runs.size() > kMaxRequiredLiterals)
         runs.resize(kMaxRequiredLiterals);
     m_requiredLiterals = std::move(runs);

@@ -13,12 +13,14 @@ int HexDigitValue(char c)
     return -1;
 }
 
-bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
+bool IsOctalDigit(char c)
+{
+    return c >= '0' && c <= '7';
+}
 
 // Reads at most maxDigits digits of value < base at pattern[pos]; count
 // reports how many were taken.
-unsigned ReadDigits(std::string_view pattern, std::size_t& pos, int maxDigits, bool hex,
-                    int& count)
+unsigned ReadDigits(std::string_view pattern, std::size_t& pos, int maxDigits, bool hex, int& count)
 {
     unsigned value = 0;
     count = 0;
@@ -67,7 +69,8 @@ std::optional<unsigned char> ExpandEscape(std::string_view pattern, std::size_t&
     }
 
     int count = 0;
-    if (e == '0' && pos + 1 < pattern.size() && (pattern[pos + 1] == 'x' || pattern[pos + 1] == 'X')) {
+    if (e == '0' && pos + 1 < pattern.size() &&
+        (pattern[pos + 1] == 'x' || pattern[pos + 1] == 'X')) {
         // One digit is taken when only one is there; with none the user has
         // plainly written an incomplete code, which is reported.
         std::size_t digits = pos + 2;

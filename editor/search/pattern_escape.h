@@ -2,6 +2,7 @@
 #pragma once
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // A pattern's text ends at its size, at a NUL or at a line feed, whatever
@@ -20,4 +21,12 @@ std::optional<unsigned char> ExpandEscape(std::string_view pattern, std::size_t&
 inline unsigned char LowerAscii(unsigned char c)
 {
     return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
+}
+
+inline std::string LowerAsciiCopy(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        c = static_cast<char>(LowerAscii(static_cast<unsigned char>(c)));
+    return lower;
 }

@@ -21,14 +21,6 @@ std::optional<CompiledPattern> CompileOrReport(std::string_view pattern, Message
     return list;
 }
 
-std::string LowerCopy(std::string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower)
-        c = static_cast<char>(LowerAscii(static_cast<unsigned char>(c)));
-    return lower;
-}
-
 } // namespace
 
 std::optional<std::size_t> FindMatchStart(std::string_view pattern, std::string_view text,
@@ -54,7 +46,7 @@ std::optional<LinePattern> LinePattern::Compile(std::string_view pattern, bool i
     // Folding the lines' case inside the matcher's tables gives the same
     // result as lower-casing a copy of every line, without the copy.
     std::optional<CompiledPattern> list =
-        CompileOrReport(ignoreCase ? LowerCopy(pattern) : std::string(pattern), sink);
+        CompileOrReport(ignoreCase ? LowerAsciiCopy(pattern) : std::string(pattern), sink);
     if (!list)
         return std::nullopt;
     return LinePattern(PatternMatcher(*list, ignoreCase));
