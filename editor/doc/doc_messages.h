@@ -1,0 +1,18 @@
+// Texts the document shows.
+#pragma once
+
+namespace doc_text {
+
+inline constexpr char kNoMemory[] = "No Memory";
+inline constexpr char kInsufficientMemory[] = "Insufficient memory";
+inline constexpr char kTempCopyQuestion[] =
+    "Trelvan EDIT found a temporary copy of this file.\nDo you want to load this copy?";
+
+// Default texts of the file-error report, by the step that failed.
+inline constexpr char kFailedToOpen[] = "Failed to open document.";
+inline constexpr char kInvalidFilename[] = "Invalid filename.";
+inline constexpr char kFailedToSave[] = "Failed to save document.";
+
+inline constexpr char kUntitled[] = "Untitled";
+
+}  // namespace doc_text

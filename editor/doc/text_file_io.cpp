@@ -1,0 +1,45 @@
+#include "editor/doc/text_file_io.h"
+
+#include "editor/doc/text_mode.h"
+
+#include <vector>
+
+namespace {
+
+// Pieces small enough to stay in the cache between reading and decoding.
+constexpr std::size_t kPiece = 256 * 1024;
+
+}  // namespace
+
+std::size_t ReadTextFile(FileReader& reader, char* dst, std::size_t size, FileError& error)
+{
+    TextModeDecoder decoder;
+    std::size_t raw = 0;
+    std::size_t text = 0;
+    error = FileError::None;
+    while (raw < size && !decoder.Ended()) {
+        std::size_t want = size - raw < kPiece ? size - raw : kPiece;
+        std::size_t got = reader.Read(dst + raw, want, error);
+        // In place: the decoded text never overtakes the bytes still to read.
+        text += decoder.Decode(dst + raw, got, dst + text);
+        raw += got;
+        if (error != FileError::None)
+            return text;
+        if (got < want)
+            break;  // the file became shorter than its size said
+    }
+    return text + decoder.Finish(dst + text);
+}
+
+bool WriteTextFile(FileWriter& writer, const TextSpans& text, bool crlf, FileError& error)
+{
+    error = FileError::None;
+    auto write = [&](const char* bytes, std::size_t n) {
+        return n == 0 || writer.Write(bytes, n, error);
+    };
+    if (!crlf)
+        return write(text.first.data(), text.first.size()) &&
+               write(text.second.data(), text.second.size());
+    std::vector<char> staging(kPiece);
+    return EncodeCrLf(text.first, staging, write) && EncodeCrLf(text.second, staging, write);
+}
