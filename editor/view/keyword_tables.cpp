@@ -34,6 +34,30 @@ bool Holds(std::span<const std::string_view> table, std::string_view word)
     return std::find(table.begin(), table.end(), word) != table.end();
 }
 
+constexpr std::size_t kLongest = 22;
+
+// Which (length, first byte) pairs some entry has: most words of a line are
+// turned away by one look-up.
+struct Filter {
+    std::array<std::array<bool, 128>, kLongest + 1> candidate{};
+
+    constexpr Filter()
+    {
+        for (auto table : {std::span<const std::string_view>(kPreprocessor),
+                           std::span<const std::string_view>(kC),
+                           std::span<const std::string_view>(kCpp)})
+            for (std::string_view word : table)
+                candidate[word.size()][static_cast<unsigned char>(word[0])] = true;
+    }
+    bool MayHold(std::string_view word) const
+    {
+        unsigned char first = static_cast<unsigned char>(word[0]);
+        return word.size() <= kLongest && first < 128 && candidate[word.size()][first];
+    }
+};
+
+constexpr Filter kFilter;
+
 }  // namespace
 
 std::span<const std::string_view> PreprocessorKeywords() { return kPreprocessor; }
@@ -42,8 +66,7 @@ std::span<const std::string_view> CppKeywords() { return kCpp; }
 
 ColourSlot KeywordSlot(std::string_view word)
 {
-    // Every entry is 2 to 22 bytes long; most words of a line are not.
-    if (word.size() < 2 || word.size() > 22)
+    if (word.empty() || !kFilter.MayHold(word))
         return ColourSlot::Text;
     if (Holds(kPreprocessor, word))
         return ColourSlot::Preprocessor;

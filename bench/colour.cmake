@@ -1,0 +1,1 @@
+tv_benchmark(colour_bench SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/colour_bench.cpp LIBS marl_view_core)
