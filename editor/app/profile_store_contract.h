@@ -178,9 +178,9 @@ TYPED_TEST_P(ProfileStoreContract, KeyListIsCutToTheBufferAndEndsWithTwoNuls)
 {
     ProfileStore& store = this->Open("[S]\r\nabc=1\r\ndefgh=2\r\nz=3\r\n");
     // Room to spare: "abc\0defgh\0z\0\0", the rest untouched.
-    std::vector<char> roomy(14, '#');
+    std::vector<char> roomy(16, '#');
     EXPECT_EQ(store.ListKeys("S", roomy), 12u);
-    EXPECT_EQ(std::string(roomy.data(), 14), std::string("abc\0defgh\0z\0\0#", 14));
+    EXPECT_EQ(std::string(roomy.data(), 16), std::string("abc\0defgh\0z\0\0###", 16));
 
     // Ten bytes: the second name is cut, then two NULs.
     std::vector<char> small(10, '#');

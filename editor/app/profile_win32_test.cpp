@@ -1,0 +1,93 @@
+// The platform's private profile against the behaviour the settings code
+// relies on; the same cases run natively against MemoryProfile.
+#include "editor/app/profile_store_contract.h"
+#include "editor/app/profile_win32.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+std::string WindowsDirectory()
+{
+    char path[MAX_PATH] = {};
+    UINT length = GetWindowsDirectoryA(path, MAX_PATH);
+    std::string directory(path, length);
+    if (directory.empty() || directory.back() != '\\')
+        directory += '\\';
+    return directory;
+}
+
+bool FileExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A profile of its own name in the Windows directory, removed afterwards. The
+// names differ per test so that no cached copy of an earlier file is seen.
+class TemporaryProfile : public Win32Profile {
+public:
+    TemporaryProfile() : Win32Profile(NextName()), m_path(WindowsDirectory() + FileName())
+    {
+        DeleteFileA(m_path.c_str());
+    }
+    ~TemporaryProfile() override
+    {
+        // Makes the platform drop its cached copy before the file goes.
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, FileName().c_str());
+        DeleteFileA(m_path.c_str());
+    }
+    const std::string& Path() const { return m_path; }
+
+private:
+    static std::string NextName()
+    {
+        static int counter = 0;
+        return "TV" + std::to_string(GetCurrentProcessId() % 100000) + "_" +
+               std::to_string(++counter) + ".INI";
+    }
+    std::string m_path;
+};
+
+struct Win32ProfileFactory {
+    static std::unique_ptr<ProfileStore> Open(std::string_view fileText)
+    {
+        auto profile = std::make_unique<TemporaryProfile>();
+        if (!fileText.empty()) {
+            std::ofstream file(profile->Path(), std::ios::binary);
+            file.write(fileText.data(), static_cast<std::streamsize>(fileText.size()));
+        }
+        return profile;
+    }
+};
+
+} // namespace
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ProfileStoreContract, Win32ProfileFactory);
+
+TEST(Win32Profile, FirstWriteCreatesTheFileInTheWindowsDirectory)
+{
+    TemporaryProfile profile;
+    EXPECT_FALSE(FileExists(profile.Path()));
+    EXPECT_EQ(profile.ReadString("Options", "TabLength", "8"), "8");
+    EXPECT_FALSE(FileExists(profile.Path())) << "a read must not create the file";
+
+    EXPECT_TRUE(profile.WriteString("Options", "TabLength", "4"));
+    EXPECT_TRUE(FileExists(profile.Path()));
+    std::ifstream file(profile.Path(), std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("[Options]"), std::string::npos) << text;
+    EXPECT_NE(text.find("TabLength=4"), std::string::npos) << text;
+}
+
+TEST(Win32Profile, ProfileIsNamedAfterTheExecutable)
+{
+    std::string name = ExecutableProfileName();
+    ASSERT_GT(name.size(), 4u);
+    EXPECT_EQ(name.substr(name.size() - 4), ".INI");
+    EXPECT_EQ(CharUpperA(name.data()), std::string("SETTINGS_WIN32_TEST.INI"));
+}
