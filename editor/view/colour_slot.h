@@ -10,6 +10,7 @@ enum class ColourSlot : std::uint8_t {
     Preprocessor,  // Preprocessor / PreprocessorBk
     Comment,       // Comment / CommentBk
     Marked,        // Marked / MarkedBk: selected bytes of any run
+    Bookmark,      // Bookmark / BookmarkBk: a bookmarked line, never coloured
 };
 
 // A piece of a display line drawn in one slot: bytes [begin, begin + length).

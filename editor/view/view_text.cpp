@@ -21,3 +21,20 @@ TextPos ViewText::LineStart(TextPos pos) const
     }
     return 0;
 }
+
+TextPos ViewText::GetLine(TextPos pos, std::string& out) const
+{
+    out.clear();
+    const TextPos length = Length();
+    while (pos < length) {
+        std::string_view piece = PieceFrom(pos);
+        std::size_t lf = piece.find('\n');
+        if (lf != std::string_view::npos) {
+            out.append(piece.substr(0, lf));
+            return pos + static_cast<TextPos>(lf) + 1;
+        }
+        out.append(piece);
+        pos += static_cast<TextPos>(piece.size());
+    }
+    return kNoPos;
+}

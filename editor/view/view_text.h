@@ -4,6 +4,7 @@
 #pragma once
 #include "editor/doc/text_pos.h"
 
+#include <string>
 #include <string_view>
 
 class ViewText {
@@ -20,6 +21,9 @@ public:
     unsigned char At(TextPos pos) const;
     // Start of the line that holds pos (pos clamped to the length).
     TextPos LineStart(TextPos pos) const;
+    // Copies the bytes from pos up to the next line feed into `out`; returns
+    // the position after that line feed, or kNoPos when the text ended first.
+    TextPos GetLine(TextPos pos, std::string& out) const;
 };
 
 // A text held in one string; the text must outlive it.
