@@ -30,6 +30,20 @@ bool MarlDocCore::MakeRoom(TextPos pos, TextPos size)
     return false;
 }
 
+std::string_view MarlDocCore::PieceFrom(TextPos pos) const
+{
+    TextPos gap = m_text.GapPos();
+    TextPos end = m_text.GapLength() > 0 && pos < gap ? gap : GetLength();
+    return m_text.Spans(pos, end).first;
+}
+
+std::string_view MarlDocCore::PieceBefore(TextPos pos) const
+{
+    TextPos gap = m_text.GapPos();
+    TextPos start = m_text.GapLength() > 0 && pos > gap ? gap : 0;
+    return m_text.Spans(start, pos).first;
+}
+
 int MarlDocCore::RecountLines()
 {
     m_nLineCount = CountLines(0, GetLength());

@@ -76,6 +76,10 @@ public:
     // The text in [from, to) as it lies in the block, without copying; valid
     // while the text is locked (LockText) and unchanged.
     TextSpans GetSpans(TextPos from, TextPos to) const { return m_text.Spans(from, to); }
+    // The contiguous bytes from pos up to the gap or the end, and those
+    // before pos back to the gap or the start (the pieces a view walks).
+    std::string_view PieceFrom(TextPos pos) const;
+    std::string_view PieceBefore(TextPos pos) const;
 
     TextPos LineStart(TextPos pos) const { return line_query::LineStart(m_text, pos); }
     TextPos LineEnd(TextPos pos) const { return line_query::LineEnd(m_text, pos); }

@@ -14,10 +14,8 @@ std::size_t TextModeDecoder::Decode(const char* src, std::size_t n, char* dst)
     const char* end = src + n;
     if (m_heldCr && src < end) {
         m_heldCr = false;
-        if (*src == '\n')
-            ++src;  // the pair becomes the LF copied below
-        else
-            *out++ = '\r';
+        if (*src != '\n')
+            *out++ = '\r';  // else the pair is the LF copied below
     }
     while (src < end) {
         const char* cr = static_cast<const char*>(std::memchr(src, '\r', end - src));
