@@ -131,7 +131,7 @@ using OwnedMenu = UniqueHandle<detail::MenuTraits>;
 using AcceleratorTable = UniqueHandle<detail::AccelTraits>;
 // LoadLibrary / FreeLibrary.
 using Module = UniqueHandle<detail::ModuleTraits>;
-inline Module LoadModule(const char* name)
+inline Module LoadLibraryHandle(const char* name)
 {
     return Module(LoadLibraryA(name));
 }

@@ -1,0 +1,148 @@
+#include "framework/dialog_test_support.h"
+
+#include <cstdlib>
+#include <map>
+
+#include "framework/dialog.h"
+
+namespace fw::test {
+
+void Pump(int ms)
+{
+    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (Dialog::PreTranslateModeless(msg))
+                continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (static_cast<LONG>(GetTickCount() - end) >= 0)
+            return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+namespace {
+std::map<UINT_PTR, StepRunner*>& Runners()
+{
+    static std::map<UINT_PTR, StepRunner*> runners;
+    return runners;
+}
+}  // namespace
+
+StepRunner::StepRunner(std::vector<Step> steps, Step rescue, int timeoutMs)
+    : m_steps(std::move(steps)), m_rescue(std::move(rescue)),
+      m_deadline(GetTickCount() + static_cast<DWORD>(timeoutMs))
+{
+    m_timer = SetTimer(nullptr, 0, 20, OnTimer);
+    Runners()[m_timer] = this;
+}
+
+StepRunner::~StepRunner()
+{
+    KillTimer(nullptr, m_timer);
+    Runners().erase(m_timer);
+}
+
+void CALLBACK StepRunner::OnTimer(HWND, UINT, UINT_PTR id, DWORD)
+{
+    auto it = Runners().find(id);
+    if (it != Runners().end())
+        it->second->Tick();
+}
+
+void StepRunner::Tick()
+{
+    if (m_next < m_steps.size()) {
+        // The step may run a nested loop that ticks again: claim it first.
+        Step step = m_steps[m_next++];
+        step();
+        return;
+    }
+    if (!m_timedOut && static_cast<LONG>(GetTickCount() - m_deadline) >= 0) {
+        m_timedOut = true;
+        if (m_rescue)
+            m_rescue();
+    }
+}
+
+namespace {
+const char kOwnerClass[] = "fwTestOwner";
+}
+
+OwnerWindow::OwnerWindow()
+{
+    RegisterClass(kOwnerClass, CS_DBLCLKS, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    CreateEx(0, kOwnerClass, "Test owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 700, 520,
+             nullptr, nullptr);
+    if (m_hWnd)
+        SetForegroundWindow(m_hWnd);
+}
+
+OwnerWindow& SharedOwner()
+{
+    static OwnerWindow owner;
+    return owner;
+}
+
+LRESULT OwnerWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (onMessage && onMessage(msg, wParam, lParam))
+        return 0;
+    return Window::WindowProc(msg, wParam, lParam);
+}
+
+namespace {
+struct FindData {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialogProc(HWND hWnd, LPARAM lParam)
+{
+    auto* data = reinterpret_cast<FindData*>(lParam);
+    char name[16] = {};
+    GetClassNameA(hWnd, name, sizeof name);
+    if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(hWnd) &&
+        (!data->owner || GetWindow(hWnd, GW_OWNER) == data->owner)) {
+        data->found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND FindOwnedDialog(HWND owner)
+{
+    FindData data{owner, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindDialogProc, reinterpret_cast<LPARAM>(&data));
+    return data.found;
+}
+
+void TypeText(HWND control, const std::string& text)
+{
+    for (unsigned char c : text)
+        SendMessageA(control, WM_CHAR, c, 1);
+}
+
+void ReplaceText(HWND edit, const std::string& text)
+{
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, WM_CLEAR, 0, 0);
+    TypeText(edit, text);
+}
+
+void Click(HWND button)
+{
+    SendMessageA(button, BM_CLICK, 0, 0);
+}
+
+int PauseForScreenshot()
+{
+    const char* value = std::getenv("FW_TEST_PAUSE_MS");
+    return value ? std::atoi(value) : 0;
+}
+
+}  // namespace fw::test
