@@ -58,6 +58,22 @@ int MouseRow(const ViewMetrics& m, int y)
     return (y - 1) / m.lineHeight;
 }
 
+int PageLines(const ViewMetrics& m, int clientHeight)
+{
+    return m.lineHeight > 0 ? std::max(clientHeight, 0) / m.lineHeight : 0;
+}
+
+int TextEndRows(const ViewMetrics& m, int clientHeight)
+{
+    return std::max(PageLines(m, clientHeight) + 1, 2);
+}
+
+int CentringLines(const ViewMetrics& m, int clientHeight)
+{
+    int rows = PageLines(m, clientHeight) + 1;
+    return rows > 2 ? rows / 2 : 0;
+}
+
 long ScrollScale(long lineCount)
 {
     long scale = 1;

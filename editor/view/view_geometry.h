@@ -36,6 +36,20 @@ inline constexpr long kMaxScrollRange = 0x7FFF;
 long ScrollScale(long lineCount);
 inline long ScrollRange(long lineCount, long scale) { return lineCount / scale; }
 
+// Lines the top moves for a thumb track to bar position n, when the top is
+// at p lines (p = the bar position times the scale after the last scroll).
+inline long ThumbTrackLines(long n, long scale, long p) { return n * scale - p; }
+// The bar position that shows a top line (zero-based).
+inline long ScrollPositionOf(long topLine, long scale) { return topLine / scale; }
+
+// Whole rows in the client area: the lines a page moves.
+int PageLines(const ViewMetrics& m, int clientHeight);
+// Rows shown when jumping to the text's end: a page plus one, at least 2.
+int TextEndRows(const ViewMetrics& m, int clientHeight);
+// Lines the top goes above the caret line to centre it when the caret is
+// brought back into view (0 when only two rows fit).
+int CentringLines(const ViewMetrics& m, int clientHeight);
+
 // Horizontal scroll bar: 255 steps of one character width.
 inline constexpr int kHorizontalSteps = 255;
 inline constexpr int kHorizontalPage = 5;

@@ -56,6 +56,26 @@ TEST(ScrollScale, KeepsTheRangeWithin32767)
     }
 }
 
+TEST(ScrollScale, ThumbDragOnFortyThousandLines)
+{
+    const long scale = ScrollScale(40000);
+    EXPECT_EQ(ScrollRange(40000, scale), 4000);
+    // From the top, dragging to 2000 moves 20000 lines: line 20001 shows.
+    EXPECT_EQ(ThumbTrackLines(2000, scale, 0), 20000);
+    EXPECT_EQ(ThumbTrackLines(1990, scale, 20000), -100);
+    EXPECT_EQ(ScrollPositionOf(20000, scale), 2000);
+}
+
+TEST(ViewGeometry, PagesAndCentring)
+{
+    ViewMetrics m;  // 16-pixel rows
+    EXPECT_EQ(PageLines(m, 100), 6);
+    EXPECT_EQ(TextEndRows(m, 100), 7);
+    EXPECT_EQ(TextEndRows(m, 10), 2);
+    EXPECT_EQ(CentringLines(m, 100), 3);
+    EXPECT_EQ(CentringLines(m, 16), 0);  // two rows: no centring
+}
+
 TEST(ScrollHorizontally, StepsOfOneCharacterAndPagesOfFive)
 {
     using H = HorizontalScroll;
