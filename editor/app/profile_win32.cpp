@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -64,9 +65,8 @@ std::size_t Win32Profile::ListKeys(std::string_view section, std::span<char> buf
 {
     if (buffer.empty())
         return 0;
-    DWORD size = buffer.size() > std::numeric_limits<DWORD>::max()
-                     ? std::numeric_limits<DWORD>::max()
-                     : static_cast<DWORD>(buffer.size());
+    DWORD size = static_cast<DWORD>(
+        std::min<std::size_t>(buffer.size(), std::numeric_limits<DWORD>::max()));
     DWORD length = GetPrivateProfileStringA(Terminated(section).c_str(), nullptr, "",
                                             buffer.data(), size, m_fileName.c_str());
     // A cut list is reported as size - 2; some implementations then end it
