@@ -6,47 +6,47 @@
 
 namespace {
 
-// Whether one character element takes byte c (before case folding).
-bool ElementTakes(const PatternElement& element, unsigned char c)
-{
-    switch (element.kind) {
-    case PatternKind::Literal:
-        return c == element.literal;
-    case PatternKind::AnyChar:
-        return c != '\n';
-    case PatternKind::CharClass:
-        return element.set->Contains(c);
-    case PatternKind::NegatedClass:
-        return !element.set->Contains(c);
-    default:
-        return false;
-    }
-}
-
+// The bytes one character element takes.  With foldCase the text is taken
+// as lower case, so a capital takes whatever its small letter takes.
 std::array<bool, 256> AcceptTable(const PatternElement& element, bool foldCase)
 {
     std::array<bool, 256> table{};
-    for (unsigned c = 0; c < 256; ++c) {
-        auto byte = static_cast<unsigned char>(c);
-        table[c] = ElementTakes(element, foldCase ? LowerAscii(byte) : byte);
+    switch (element.kind) {
+    case PatternKind::Literal:
+        table[element.literal] = true;
+        break;
+    case PatternKind::AnyChar:
+        table.fill(true);
+        table['\n'] = false;
+        break;
+    case PatternKind::CharClass:
+    case PatternKind::NegatedClass: {
+        bool negated = element.kind == PatternKind::NegatedClass;
+        for (std::size_t c = 0; c < table.size(); ++c)
+            table[c] = element.set->Contains(static_cast<unsigned char>(c)) != negated;
+        break;
+    }
+    default:
+        break;
+    }
+    if (foldCase) {
+        for (unsigned char c = 'A'; c <= 'Z'; ++c)
+            table[c] = table[LowerAscii(c)];
     }
     return table;
 }
 
-// The one byte a step takes, or -1 when it takes none or several.
-int SingleByte(const MatchStep& step)
+// The one byte a literal takes: without folding its own value, with
+// folding only a value no capital folds into (a small letter is also taken
+// as its capital, and a capital value is never met at all).
+int SingleByte(const PatternElement& element, bool foldCase)
 {
-    if (step.kind != StepKind::Char)
+    if (element.kind != PatternKind::Literal)
         return -1;
-    int found = -1;
-    for (int c = 0; c < 256; ++c) {
-        if (step.accepts[static_cast<std::size_t>(c)]) {
-            if (found >= 0)
-                return -1;
-            found = c;
-        }
-    }
-    return found;
+    unsigned char c = element.literal;
+    if (foldCase && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+        return -1;
+    return c;
 }
 
 // A handful of required strings is enough to reject most lines; more would
@@ -57,6 +57,10 @@ constexpr std::size_t kMaxRequiredLiterals = 3;
 
 MatchProgram::MatchProgram(const CompiledPattern& list, bool foldCase)
 {
+    std::size_t count = 0;
+    for (const PatternElement* e = list.Head(); e; e = e->next.get())
+        ++count;
+    m_steps.reserve(count);
     for (const PatternElement* e = list.Head(); e; e = e->next.get()) {
         MatchStep step;
         switch (e->kind) {
@@ -75,6 +79,7 @@ MatchProgram::MatchProgram(const CompiledPattern& list, bool foldCase)
         default:
             step.kind = StepKind::Char;
             step.accepts = AcceptTable(*e, foldCase);
+            step.singleByte = static_cast<std::int16_t>(SingleByte(*e, foldCase));
             break;
         }
         m_steps.push_back(step);
@@ -94,7 +99,7 @@ void MatchProgram::FindLiterals()
     std::vector<std::string> runs(1);
     bool leading = true;
     for (const MatchStep& step : m_steps) {
-        int byte = SingleByte(step);
+        int byte = step.singleByte;
         if (byte >= 0) {
             runs.back() += static_cast<char>(byte);
             continue;

@@ -16,6 +16,7 @@ enum class StepKind : std::uint8_t { Char, Star, LineStart, LineEnd };
 struct MatchStep {
     StepKind kind = StepKind::Char;
     std::array<bool, 256> accepts{}; // Char and Star: the bytes taken
+    std::int16_t singleByte = -1;    // a Char step that takes one known byte
 };
 
 class MatchProgram {
