@@ -28,12 +28,16 @@ bool GapBuffer::Reset()
 {
     Free();
     m_block = m_factory.Allocate(kMinBlockSize);
+    if (m_block && m_locked)
+        m_data = m_block->Lock();
     return m_block != nullptr;
 }
 
 void GapBuffer::Free()
 {
-    Unlock();
+    if (m_data != nullptr)
+        m_block->Unlock();
+    m_data = nullptr;
     m_block.reset();
     m_length = m_gapPos = m_gapLength = 0;
 }
@@ -43,16 +47,20 @@ void GapBuffer::Adopt(std::unique_ptr<TextBlock> block, TextPos length)
     Free();
     m_block = std::move(block);
     m_length = length;
+    if (m_locked)
+        m_data = m_block->Lock();
 }
 
 void GapBuffer::Lock() const
 {
+    m_locked = true;
     if (m_data == nullptr && m_block)
         m_data = m_block->Lock();
 }
 
 void GapBuffer::Unlock() const
 {
+    m_locked = false;
     if (m_data != nullptr) {
         m_block->Unlock();
         m_data = nullptr;
@@ -63,14 +71,18 @@ bool GapBuffer::ResizeBlock(std::size_t size)
 {
     if (!m_block) {
         m_block = m_factory.Allocate(size);
+        if (m_block && m_locked)
+            m_data = m_block->Lock();
         return m_block != nullptr;
     }
     // A movable block may only move while nobody holds its address.
-    bool wasLocked = IsLocked();
-    Unlock();
+    if (m_data != nullptr) {
+        m_block->Unlock();
+        m_data = nullptr;
+    }
     bool resized = m_block->Resize(size);
-    if (wasLocked)
-        Lock();
+    if (m_locked)
+        m_data = m_block->Lock();
     return resized;
 }
 

@@ -50,10 +50,11 @@ public:
     TextBlock* Block() { return m_block.get(); }
 
     // Locks do not nest: Lock on a locked buffer, or Unlock on an unlocked
-    // one, does nothing.
+    // one, does nothing.  A lock taken while there is no block applies to
+    // the block the buffer gets next (a view keeps its lock across a reload).
     void Lock() const;
     void Unlock() const;
-    bool IsLocked() const { return m_data != nullptr; }
+    bool IsLocked() const { return m_locked; }
 
     // At least `size` gap bytes at `pos` (clamped to the length).  False
     // when the block cannot grow; the text is then unchanged.
@@ -99,6 +100,7 @@ private:
 
     TextBlockFactory& m_factory;
     std::unique_ptr<TextBlock> m_block;
+    mutable bool m_locked = false;
     mutable char* m_data = nullptr;  // the block while locked
     TextPos m_length = 0;
     TextPos m_gapPos = 0;

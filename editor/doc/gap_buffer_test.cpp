@@ -156,3 +156,20 @@ TEST(GapBuffer, LockStateIsTheCallersAfterEachOperation)
     buffer.Unlock();
     EXPECT_FALSE(buffer.IsLocked());
 }
+
+TEST(GapBuffer, ALockOutlivesTheBlock)
+{
+    // A view holds the text locked while the document is emptied and
+    // reloaded: the new block is locked for it.
+    LimitedBlockFactory factory;
+    GapBuffer buffer(factory);
+    buffer.Lock();
+    buffer.Free();
+    ASSERT_TRUE(buffer.Insert(0, "ab", 2));
+    EXPECT_TRUE(buffer.IsLocked());
+    GapBuffer::Access access(buffer);
+    EXPECT_EQ(buffer.At(1), 'b');
+    buffer.Reset();
+    EXPECT_TRUE(buffer.IsLocked());
+    EXPECT_EQ(*buffer.GapStart(), 0);
+}
