@@ -8,8 +8,7 @@ namespace {
 
 constexpr int kComponentField = 6;
 
-template <typename Pred>
-void RemoveFilesWhere(InstallModel& model, Pred leaveOut)
+template <typename Pred> void RemoveFilesWhere(InstallModel& model, Pred leaveOut)
 {
     std::erase_if(model.m_files, [&](const std::string& entry) {
         return leaveOut(GetFieldInt(entry, kComponentField));

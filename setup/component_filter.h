@@ -9,7 +9,7 @@
 
 // The Select Components page offers components 1 to 9.
 inline constexpr int kPageComponents = 9;
-using ComponentChoice = std::array<bool, kPageComponents>;  // [0] is component 1
+using ComponentChoice = std::array<bool, kPageComponents>; // [0] is component 1
 
 // Removes every file entry of component n (field 6); the rest keep their order.
 void RemoveComponent(InstallModel& model, std::int32_t n);

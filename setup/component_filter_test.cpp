@@ -37,12 +37,9 @@ TEST(ComponentFilter, ListsRemoveUpToTheirFirstZero)
         const char* list;
         Strings kept;
     } const cases[] = {
-        {"2,3", {"F1", "F4", "F5"}},
-        {"2,0,3", {"F1", "F3", "F4", "F5"}},
-        {"", {"F1", "F2", "F3", "F4", "F5"}},
-        {"x,2", {"F1", "F2", "F3", "F4", "F5"}},
-        {"2,,3", {"F1", "F3", "F4", "F5"}},
-        {" 4 ,2", {"F1", "F3", "F5"}},
+        {"2,3", {"F1", "F4", "F5"}},          {"2,0,3", {"F1", "F3", "F4", "F5"}},
+        {"", {"F1", "F2", "F3", "F4", "F5"}}, {"x,2", {"F1", "F2", "F3", "F4", "F5"}},
+        {"2,,3", {"F1", "F3", "F4", "F5"}},   {" 4 ,2", {"F1", "F3", "F5"}},
         {"-1", {"F1", "F2", "F3", "F4"}},
     };
     for (const auto& c : cases) {
@@ -70,8 +67,8 @@ TEST(ComponentFilter, CustomRemovesClearedBoxesOnly)
     InstallModel model = ModelWithComponents({"1", "2", "9", "0", "10", "-2", "2"});
     ComponentChoice checked;
     checked.fill(true);
-    checked[1] = false;  // component 2
-    checked[8] = false;  // component 9
+    checked[1] = false; // component 2
+    checked[8] = false; // component 9
     ApplyCustomFilter(model, checked);
     EXPECT_EQ(Names(model), (Strings{"F1", "F4", "F5", "F6"}));
 }

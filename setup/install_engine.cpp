@@ -44,7 +44,7 @@ std::string InUseWhileInstalling(const std::string& name)
 
 struct InformingBit {
     unsigned bit;
-    const char* text;  // followed by the file name
+    const char* text; // followed by the file name
 };
 constexpr InformingBit kInformingBits[] = {
     {kInstallCannotCreateTemp, "Cannot create tempfile for "},
@@ -143,8 +143,8 @@ bool InstallEngine::FindDestination(bool shared, const std::string& name,
 {
     found = m_services.versions.FindFile(shared, name, windowsDir, appDir);
     while (found.result == kFindFileInUse) {
-        switch (Ask(InUseWhileFinding(name), SetupIcon::Exclamation,
-                    SetupButtons::AbortRetryIgnore)) {
+        switch (
+            Ask(InUseWhileFinding(name), SetupIcon::Exclamation, SetupButtons::AbortRetryIgnore)) {
         case SetupAnswer::Abort:
             EndSetup();
             return false;
@@ -221,8 +221,7 @@ void InstallEngine::WriteIniEntries()
 {
     for (const std::string& entry : m_model.m_iniEntries) {
         const IniWrite write = IniWriteFor(entry);
-        m_services.platform.WriteProfileString(write.file, write.section, write.key,
-                                               write.value);
+        m_services.platform.WriteProfileEntry(write.file, write.section, write.key, write.value);
     }
 }
 

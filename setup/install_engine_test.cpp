@@ -12,16 +12,16 @@ namespace {
 using Strings = std::vector<std::string>;
 using Positions = std::vector<std::uint32_t>;
 
-std::string FileEntry(const std::string& name, const std::string& dest, int size,
-                      int component = 0, int log = 0)
+std::string FileEntry(const std::string& name, const std::string& dest, int size, int component = 0,
+                      int log = 0)
 {
     return "x," + name + "," + dest + ",," + std::to_string(size) + ",," +
            std::to_string(component) + "," + std::to_string(log);
 }
 
-class InstallEngineTest : public testing::Test {
-protected:
-    void SetUp() override
+// The engine with every service faked, installing from A:\ into C:\APP.
+struct InstallRig {
+    InstallRig()
     {
         model.m_strSourceDir = "A:\\";
         model.m_strInstallDir = "C:\\APP";
@@ -60,6 +60,8 @@ protected:
     InstallModel model;
     InstallEngine engine{model, {versions, platform, messages, view, progman}};
 };
+
+class InstallEngineTest : public testing::Test, protected InstallRig {};
 
 TEST_F(InstallEngineTest, RunsTheWholeCommandInOrder)
 {
@@ -124,7 +126,7 @@ TEST_F(InstallEngineTest, DestinationDecidesWhereTheServiceLooks)
 {
     struct Case {
         const char* dest;
-        const char* found;  // the find event
+        const char* found; // the find event
     } const cases[] = {
         {"", "find F private C:\\WINDOWS C:\\APP"},
         {"BIN", "find F private C:\\WINDOWS C:\\APP\\BIN"},
@@ -173,12 +175,11 @@ TEST_F(InstallEngineTest, SetupLogGetsALinePerLoggedFileInItsOwnDirectory)
     EXPECT_EQ(model.m_installed, (Positions{1, 2, 3}));
 }
 
-TEST_F(InstallEngineTest, InUseWhileFinding)
+TEST(InstallEngine, InUseWhileFinding)
 {
-    const std::string prompt =
-        "The file \"F.DLL\" is currently in use by another application.\n"
-        "Please close all applications that use this file and press retry\n"
-        "or press cancel to abort the installation.";
+    const std::string prompt = "The file \"F.DLL\" is currently in use by another application.\n"
+                               "Please close all applications that use this file and press retry\n"
+                               "or press cancel to abort the installation.";
     struct Case {
         const char* what;
         std::deque<SetupAnswer> answers;
@@ -192,82 +193,102 @@ TEST_F(InstallEngineTest, InUseWhileFinding)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        EventList caseEvents;
-        RecordingSetupMessages caseMessages(caseEvents);
-        FakeVersionServices caseVersions(caseEvents);
-        FakeSetupPlatform casePlatform(caseEvents);
-        FakeInstallView caseView(caseEvents);
-        FakeProgmanChannel caseProgman(caseEvents);
-        InstallModel caseModel = model;
-        caseModel.m_files = {FileEntry("F.DLL", "", 40), FileEntry("G.DLL", "", 60)};
-        caseModel.m_iniEntries = {"A.INI,S,K,V"};
-        InstallEngine caseEngine(caseModel,
-                                 {caseVersions, casePlatform, caseMessages, caseView, caseProgman});
-        caseView.paintedProgress = &caseEngine.Progress();
+        InstallRig rig;
+        rig.model.m_files = {FileEntry("F.DLL", "", 40), FileEntry("G.DLL", "", 60)};
+        rig.model.m_iniEntries = {"A.INI,S,K,V"};
         // In use twice, then free (only a retry gets that far).
-        caseVersions.findResults["F.DLL"] = {{kFindFileInUse, "", "C:\\APP"},
+        rig.versions.findResults["F.DLL"] = {{kFindFileInUse, "", "C:\\APP"},
                                              {kFindFileInUse, "", "C:\\APP"}};
-        caseMessages.answers = c.answers;
+        rig.messages.answers = c.answers;
 
-        caseEngine.InstallFiles();
+        rig.engine.InstallFiles();
 
-        ASSERT_GE(caseMessages.shown.size(), c.prompts);
+        ASSERT_GE(rig.messages.shown.size(), c.prompts);
         for (std::size_t i = 0; i < c.prompts; ++i) {
-            EXPECT_EQ(caseMessages.shown[i].text, prompt);
-            EXPECT_EQ(caseMessages.shown[i].icon, SetupIcon::Exclamation);
-            EXPECT_EQ(caseMessages.shown[i].buttons, SetupButtons::AbortRetryIgnore);
-            EXPECT_EQ(caseMessages.shown[i].caption, "Trelvan Setup");
+            EXPECT_EQ(rig.messages.shown[i].text, prompt);
+            EXPECT_EQ(rig.messages.shown[i].icon, SetupIcon::Exclamation);
+            EXPECT_EQ(rig.messages.shown[i].buttons, SetupButtons::AbortRetryIgnore);
+            EXPECT_EQ(rig.messages.shown[i].caption, "Trelvan Setup");
         }
-        const bool fInstalled = std::count(caseModel.m_installed.begin(),
-                                           caseModel.m_installed.end(), 1u) > 0;
+        const bool fInstalled =
+            std::count(rig.model.m_installed.begin(), rig.model.m_installed.end(), 1u) > 0;
         EXPECT_EQ(fInstalled, c.installed);
-        EXPECT_EQ(caseEngine.SetupEnded(), c.ended);
-        const bool sent = std::count(caseEvents.begin(), caseEvents.end(), "send exit") > 0;
+        EXPECT_EQ(rig.engine.SetupEnded(), c.ended);
+        const bool sent = std::count(rig.events.begin(), rig.events.end(), "send exit") > 0;
         EXPECT_EQ(sent, c.ended);
         if (c.ended) {
             // Nothing further: no other file, profile entry, group or success box.
-            EXPECT_EQ(caseVersions.installCalls.size(), 0u);
-            EXPECT_EQ(caseMessages.shown.size(), c.prompts);
-            EXPECT_EQ(caseEvents.back(), "send exit");
-            EXPECT_EQ(caseProgman.opened, 0);
+            EXPECT_EQ(rig.versions.installCalls.size(), 0u);
+            EXPECT_EQ(rig.messages.shown.size(), c.prompts);
+            EXPECT_EQ(rig.events.back(), "send exit");
+            EXPECT_EQ(rig.progman.opened, 0);
         } else {
             // A skipped file still counts: the bar reaches 100 percent.
-            EXPECT_EQ(caseEngine.Progress().m_nPercent, 100);
-            EXPECT_EQ(caseMessages.shown.back().text, "Setup successfull");
+            EXPECT_EQ(rig.engine.Progress().m_nPercent, 100);
+            EXPECT_EQ(rig.messages.shown.back().text, "Setup successfull");
         }
     }
 }
 
 struct ResultCase {
     const char* what;
-    std::deque<unsigned> results;  // what the service answers, call by call
+    std::deque<unsigned> results; // what the service answers, call by call
     std::deque<SetupAnswer> answers;
-    std::vector<unsigned> flags;  // the flags of each call made
+    std::vector<unsigned> flags; // the flags of each call made
     Strings boxes;
-    Strings fileEvents;  // attribute and remove events
+    Strings fileEvents; // attribute and remove events
     bool installed;
     bool ended;
 };
 
-TEST_F(InstallEngineTest, ResultBitsDecideRetriesMessagesAndOutcome)
+TEST(InstallEngine, ResultBitsDecideRetriesMessagesAndOutcome)
 {
-    const std::string inUse =
-        "The file 'F.EXE' is currently in use\nClose any application using this file and try again.";
+    const std::string inUse = "The file 'F.EXE' is currently in use\nClose any application using "
+                              "this file and try again.";
     const unsigned kTemp = kInstallTempFile;
     const unsigned kOld = kInstallMismatch | kInstallSourceOld | kTemp;
     const ResultCase cases[] = {
         {"clean install", {0}, {}, {0}, {}, {}, true, false},
-        {"mismatch is installed with force", {kInstallMismatch | kTemp, 0}, {}, {0, 1}, {}, {},
-         true, false},
+        {"mismatch is installed with force",
+         {kInstallMismatch | kTemp, 0},
+         {},
+         {0, 1},
+         {},
+         {},
+         true,
+         false},
         {"other language is installed with force",
-         {kInstallMismatch | kInstallDiffLang | kTemp, 0}, {}, {0, 1}, {}, {}, true, false},
-        {"an older source leaves the newer copy", {kOld}, {}, {0}, {},
-         {"remove C:\\APP\\VER1234.TMP"}, true, false},
-        {"write-protected target is made writable", {kInstallWriteProtected, 0}, {}, {0, 0}, {},
-         {"attributes C:\\APP\\F.EXE"}, true, false},
+         {kInstallMismatch | kInstallDiffLang | kTemp, 0},
+         {},
+         {0, 1},
+         {},
+         {},
+         true,
+         false},
+        {"an older source leaves the newer copy",
+         {kOld},
+         {},
+         {0},
+         {},
+         {"remove C:\\APP\\VER1234.TMP"},
+         true,
+         false},
+        {"write-protected target is made writable",
+         {kInstallWriteProtected, 0},
+         {},
+         {0, 0},
+         {},
+         {"attributes C:\\APP\\F.EXE"},
+         true,
+         false},
         {"force carries over to the write-protected retry",
-         {kInstallMismatch | kTemp, kInstallWriteProtected | kTemp, 0}, {}, {0, 1, 1}, {},
-         {"attributes C:\\APP\\F.EXE"}, true, false},
+         {kInstallMismatch | kTemp, kInstallWriteProtected | kTemp, 0},
+         {},
+         {0, 1, 1},
+         {},
+         {"attributes C:\\APP\\F.EXE"},
+         true,
+         false},
         {"in use, retried until free",
          {kInstallFileInUse | kTemp, kInstallFileInUse | kTemp, 0},
          {SetupAnswer::Retry, SetupAnswer::Retry},
@@ -276,10 +297,22 @@ TEST_F(InstallEngineTest, ResultBitsDecideRetriesMessagesAndOutcome)
          {},
          true,
          false},
-        {"in use, ignored", {kInstallFileInUse | kTemp}, {SetupAnswer::Ignore}, {0}, {inUse},
-         {"remove C:\\APP\\VER1234.TMP"}, false, false},
-        {"in use, abort goes on like ignore", {kInstallFileInUse}, {SetupAnswer::Abort}, {0},
-         {inUse}, {}, false, false},
+        {"in use, ignored",
+         {kInstallFileInUse | kTemp},
+         {SetupAnswer::Ignore},
+         {0},
+         {inUse},
+         {"remove C:\\APP\\VER1234.TMP"},
+         false,
+         false},
+        {"in use, abort goes on like ignore",
+         {kInstallFileInUse},
+         {SetupAnswer::Abort},
+         {0},
+         {inUse},
+         {},
+         false,
+         false},
         {"in use after retry turns into another failure",
          {kInstallFileInUse, kInstallCannotRename},
          {SetupAnswer::Retry},
@@ -319,38 +352,27 @@ TEST_F(InstallEngineTest, ResultBitsDecideRetriesMessagesAndOutcome)
     };
     for (const ResultCase& c : cases) {
         SCOPED_TRACE(c.what);
-        EventList caseEvents;
-        RecordingSetupMessages caseMessages(caseEvents);
-        FakeVersionServices caseVersions(caseEvents);
-        FakeSetupPlatform casePlatform(caseEvents);
-        FakeInstallView caseView(caseEvents);
-        FakeProgmanChannel caseProgman(caseEvents);
-        InstallModel caseModel = model;
-        InstallEngine caseEngine(caseModel,
-                                 {caseVersions, casePlatform, caseMessages, caseView, caseProgman});
-        caseVersions.installResults["F.EXE"] = c.results;
-        caseMessages.answers = c.answers;
+        InstallRig rig;
+        rig.versions.installResults["F.EXE"] = c.results;
+        rig.messages.answers = c.answers;
 
-        EXPECT_EQ(caseEngine.InstallFile(FileEntry("F.EXE", "", 77), 5), 77);
+        EXPECT_EQ(rig.engine.InstallFile(FileEntry("F.EXE", "", 77), 5), 77);
 
         std::vector<unsigned> flags;
-        for (const auto& call : caseVersions.installCalls)
+        for (const auto& call : rig.versions.installCalls)
             flags.push_back(call.flags);
         EXPECT_EQ(flags, c.flags);
-        Strings boxes;
-        for (const auto& shown : caseMessages.shown)
-            boxes.push_back(shown.text);
-        EXPECT_EQ(boxes, c.boxes);
+        EXPECT_EQ(rig.Boxes(), c.boxes);
         Strings fileEvents;
-        for (const std::string& e : caseEvents)
+        for (const std::string& e : rig.events)
             if (e.starts_with("attributes") || e.starts_with("remove"))
                 fileEvents.push_back(e);
         EXPECT_EQ(fileEvents, c.fileEvents);
-        EXPECT_EQ(caseModel.m_installed, c.installed ? Positions{5} : Positions{});
-        EXPECT_EQ(caseEngine.SetupEnded(), c.ended);
+        EXPECT_EQ(rig.model.m_installed, c.installed ? Positions{5} : Positions{});
+        EXPECT_EQ(rig.engine.SetupEnded(), c.ended);
         if (c.ended) {
-            EXPECT_EQ(caseMessages.shown.back().icon, SetupIcon::Stop);
-            EXPECT_EQ(caseEvents.back(), "send exit");
+            EXPECT_EQ(rig.messages.shown.back().icon, SetupIcon::Stop);
+            EXPECT_EQ(rig.events.back(), "send exit");
         }
     }
 }
@@ -381,12 +403,12 @@ TEST_F(InstallEngineTest, SetupEndingFileStopsTheWholeCommand)
 TEST_F(InstallEngineTest, ProgressCountsBytesOfEveryFile)
 {
     model.m_files = {FileEntry("A", "", 300), FileEntry("B", "", 700)};
-    versions.installResults["A"] = {0x400};  // fails, still counted
+    versions.installResults["A"] = {0x400}; // fails, still counted
     engine.InstallFiles();
     EXPECT_EQ(EventsStartingWith("paint bar"), (Strings{"paint bar 30", "paint bar 100"}));
 }
 
-TEST_F(InstallEngineTest, ProgressHandlesZeroAndHugeTotals)
+TEST(InstallEngine, ProgressHandlesZeroAndHugeTotals)
 {
     struct Case {
         const char* what;
@@ -394,8 +416,10 @@ TEST_F(InstallEngineTest, ProgressHandlesZeroAndHugeTotals)
         Strings bars;
         std::int64_t total;
     } const cases[] = {
-        {"every size 0", {FileEntry("A", "", 0), FileEntry("B", "", 0)},
-         {"paint bar 50", "paint bar 100"}, 0},
+        {"every size 0",
+         {FileEntry("A", "", 0), FileEntry("B", "", 0)},
+         {"paint bar 50", "paint bar 100"},
+         0},
         {"beyond 32-bit products",
          {FileEntry("A", "", 2000000000), FileEntry("B", "", 2000000000),
           FileEntry("C", "", 2000000000), FileEntry("D", "", 2000000000)},
@@ -404,30 +428,28 @@ TEST_F(InstallEngineTest, ProgressHandlesZeroAndHugeTotals)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        events.clear();
-        model.m_files = c.files;
-        InstallEngine caseEngine(model, {versions, platform, messages, view, progman});
-        view.paintedProgress = &caseEngine.Progress();
-        caseEngine.InstallFiles();
-        EXPECT_EQ(EventsStartingWith("paint bar"), c.bars);
-        EXPECT_EQ(caseEngine.Progress().m_nTotal, c.total);
+        InstallRig rig;
+        rig.model.m_files = c.files;
+        rig.engine.InstallFiles();
+        EXPECT_EQ(rig.EventsStartingWith("paint bar"), c.bars);
+        EXPECT_EQ(rig.engine.Progress().m_nTotal, c.total);
     }
 }
 
 TEST_F(InstallEngineTest, RunEntriesDependOnInstalledPositions)
 {
     model.m_strTypical = "1";
-    model.m_files = {FileEntry("K1", "", 1, 1), FileEntry("K2", "", 1),
-                     FileEntry("K3", "", 1), FileEntry("K4", "", 1)};
-    ApplyTypicalFilter(model);  // K2, K3, K4 are now positions 1, 2, 3
+    model.m_files = {FileEntry("K1", "", 1, 1), FileEntry("K2", "", 1), FileEntry("K3", "", 1),
+                     FileEntry("K4", "", 1)};
+    ApplyTypicalFilter(model); // K2, K3, K4 are now positions 1, 2, 3
     versions.installResults["K3"] = {kInstallCannotRename};
     model.m_runs = {
-        "3,$INSTDIR,K4.EXE",              // position 3 is K4: runs
-        "2,$WINDIR,K3.EXE",               // K3 failed: skipped
-        "0,$WINSYSTEM,ALWAYS.EXE,-a -b",  // always
-        "4,,NONE.EXE",                    // no such position
+        "3,$INSTDIR,K4.EXE",             // position 3 is K4: runs
+        "2,$WINDIR,K3.EXE",              // K3 failed: skipped
+        "0,$WINSYSTEM,ALWAYS.EXE,-a -b", // always
+        "4,,NONE.EXE",                   // no such position
         "-1,,NEG.EXE",
-        "x,$INSTDIR\\BIN,TEXT.EXE," + std::string(200, 'p'),  // non-numeric reads as 0
+        "x,$INSTDIR\\BIN,TEXT.EXE," + std::string(200, 'p'), // non-numeric reads as 0
     };
     engine.InstallFiles();
     EXPECT_EQ(EventsStartingWith("run"),

@@ -15,12 +15,12 @@ inline constexpr char kScriptFileName[] = "SETUP.INF";
 inline constexpr std::size_t kMaxValueLength = 259;
 
 struct InstallModel {
-    std::string m_strSourceDir;  // ends with a backslash
+    std::string m_strSourceDir; // ends with a backslash
     std::string m_strTitle;
     std::string m_strInstallDir;
     std::string m_strGroup;
-    std::string m_strTypical;  // components a typical setup leaves out
-    std::string m_strMinimal;  // components a compact setup leaves out
+    std::string m_strTypical; // components a typical setup leaves out
+    std::string m_strMinimal; // components a compact setup leaves out
     std::vector<std::string> m_options;
     std::vector<std::string> m_files;
     std::vector<std::string> m_runs;

@@ -74,8 +74,8 @@ TEST(InstallModel, MissingScriptReadsAsEmpty)
 TEST(InstallModel, ValuesAreCutAt259Characters)
 {
     const std::string longTitle(300, 't');
-    const InstallModel model = Read("[Application]\nTitle=" + longTitle + "\n[Files]\n1=" +
-                                    std::string(400, 'f') + "\n");
+    const InstallModel model =
+        Read("[Application]\nTitle=" + longTitle + "\n[Files]\n1=" + std::string(400, 'f') + "\n");
     EXPECT_EQ(model.m_strTitle, std::string(259, 't'));
     ASSERT_EQ(model.m_files.size(), 1u);
     EXPECT_EQ(model.m_files[0].size(), 259u);

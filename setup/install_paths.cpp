@@ -18,8 +18,8 @@ namespace {
 
 bool HasDriveRoot(std::string_view path)
 {
-    const bool letter = path.size() >= 3 && ((path[0] >= 'A' && path[0] <= 'Z') ||
-                                             (path[0] >= 'a' && path[0] <= 'z'));
+    const bool letter = path.size() >= 3 &&
+                        ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
     return letter && path[1] == ':' && path[2] == '\\';
 }
 

@@ -5,9 +5,9 @@
 #include <string>
 
 enum ProgressState : std::int32_t {
-    kProgressIdle = 0,      // no copying in progress
-    kProgressStarted = 1,   // copying has begun, the box is still to be drawn
-    kProgressBoxDrawn = 2,  // set by the painting code
+    kProgressIdle = 0,     // no copying in progress
+    kProgressStarted = 1,  // copying has begun, the box is still to be drawn
+    kProgressBoxDrawn = 2, // set by the painting code
 };
 
 struct InstallProgress {

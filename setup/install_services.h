@@ -29,15 +29,15 @@ inline constexpr unsigned kInstallCannotReadDest = 0x20000;
 
 struct FoundFile {
     unsigned result = 0;
-    std::string currentDir;  // where a copy is installed now, if any
-    std::string destDir;     // where the file should go
+    std::string currentDir; // where a copy is installed now, if any
+    std::string destDir;    // where the file should go
 };
 
 class VersionServices {
 public:
     virtual ~VersionServices() = default;
-    virtual FoundFile FindFile(bool shared, const std::string& name,
-                               const std::string& windowsDir, const std::string& appDir) = 0;
+    virtual FoundFile FindFile(bool shared, const std::string& name, const std::string& windowsDir,
+                               const std::string& appDir) = 0;
     // tempFile is in and out: a temporary copy left in destDir by one call is
     // what a forced call installs.
     virtual unsigned InstallFile(unsigned flags, const std::string& name,
@@ -57,7 +57,7 @@ public:
     // Appends to the file, creating it when it does not exist; failures are
     // not reported.
     virtual void AppendText(const std::string& path, std::string_view text) = 0;
-    virtual void WriteProfileString(const std::string& file, const std::string& section,
+    virtual void WriteProfileEntry(const std::string& file, const std::string& section,
                                     const std::string& key, const std::string& value) = 0;
     // Opens a program or document through the shell, shown normally; does not wait.
     virtual void ShellOpen(const std::string& file, const std::string& parameters,

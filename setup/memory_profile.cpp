@@ -7,8 +7,7 @@ namespace {
 // Ctrl-Z counts as a blank: old editors end text files with it.
 bool IsBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' ||
-           c == '\x1a';
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1a';
 }
 
 std::string_view TrimBlanks(std::string_view s)
@@ -63,7 +62,7 @@ MemoryProfile::MemoryProfile(std::string_view text)
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
 
-    Keys* current = nullptr;  // entries before the first section are unreachable
+    Keys* current = nullptr; // entries before the first section are unreachable
     bool currentIsDuplicate = false;
     while (!text.empty()) {
         const std::size_t end = text.find_first_of("\r\n");

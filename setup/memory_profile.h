@@ -17,5 +17,5 @@ public:
 
 private:
     using Keys = std::map<std::string, std::string>;
-    std::map<std::string, Keys> m_sections;  // by lower-case name
+    std::map<std::string, Keys> m_sections; // by lower-case name
 };

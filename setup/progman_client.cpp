@@ -39,8 +39,7 @@ std::string_view WithTerminatingZero(const std::string& text)
 
 } // namespace
 
-bool CreateProgramGroup(std::string_view group, ProgmanChannel& channel,
-                        SetupMessages& messages)
+bool CreateProgramGroup(std::string_view group, ProgmanChannel& channel, SetupMessages& messages)
 {
     Conversation conversation(channel);
     switch (conversation.State()) {

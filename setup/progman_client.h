@@ -1,6 +1,7 @@
 // The Program Manager conversation: the group, then a replace and an add
 // command per item, each item command in a DDE instance of its own.
 #pragma once
+#include <cstddef>
 #include <string_view>
 
 #include "setup/install_model.h"
@@ -8,9 +9,9 @@
 #include "setup/setup_messages.h"
 
 enum class ProgmanOpen {
-    Ready,          // instance started, conversation asked for
-    NoServiceName,  // instance started, but no string handle for "PROGMAN"
-    NoLibrary,      // the DDE library could not be set up
+    Ready,         // instance started, conversation asked for
+    NoServiceName, // instance started, but no string handle for "PROGMAN"
+    NoLibrary,     // the DDE library could not be set up
 };
 
 // One DDE client instance with one conversation with service and topic
@@ -35,8 +36,7 @@ inline constexpr std::size_t kMaxSentCommand = 1039;
 // Creates and shows the group.  False when the DDE library cannot be set up
 // (after its box); a failed transaction shows "DdeClientTransaction Failed"
 // and still answers true.
-bool CreateProgramGroup(std::string_view group, ProgmanChannel& channel,
-                        SetupMessages& messages);
+bool CreateProgramGroup(std::string_view group, ProgmanChannel& channel, SetupMessages& messages);
 
 // Sends one command with its terminating zero; false when the DDE library
 // cannot be set up.  Failures are silent.

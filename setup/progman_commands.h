@@ -18,11 +18,11 @@ std::string ShowGroupCommand(std::string_view group);
 
 // One [PROGMAN] entry with its fields substituted.
 struct ProgmanItem {
-    std::string commandLine;  // field 0
-    std::string title;        // field 1
-    std::string iconFile;     // field 2
-    std::int32_t iconIndex;   // field 3
-    std::string directory;    // field 4
+    std::string commandLine; // field 0
+    std::string title;       // field 1
+    std::string iconFile;    // field 2
+    std::int32_t iconIndex;  // field 3
+    std::string directory;   // field 4
 };
 ProgmanItem ProgmanItemFor(std::string_view entry, const VariableDirs& dirs);
 

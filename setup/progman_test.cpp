@@ -73,7 +73,7 @@ TEST_F(ProgmanClientTest, GroupIsCreatedThenShownInOneConversation)
     ASSERT_EQ(channel.sent.size(), 2u);
     EXPECT_EQ(channel.sent[0].data, "[CreateGroup(Tools)]\0"sv);
     EXPECT_EQ(channel.sent[0].timeoutMs, 10000u);
-    EXPECT_EQ(channel.sent[1].data, "[ShowGroup(Tools,1)]");  // no zero byte
+    EXPECT_EQ(channel.sent[1].data, "[ShowGroup(Tools,1)]"); // no zero byte
     EXPECT_EQ(channel.sent[1].timeoutMs, 10000u);
     EXPECT_EQ(channel.opened, 1);
     EXPECT_EQ(channel.closed, 1);

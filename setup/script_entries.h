@@ -23,9 +23,9 @@ struct IniWrite {
 IniWrite IniWriteFor(std::string_view entry);
 
 struct RunStart {
-    std::string file;        // field 2, as written
-    std::string parameters;  // field 3, cut to 127 characters
-    std::string directory;   // field 1 after substitution
+    std::string file;       // field 2, as written
+    std::string parameters; // field 3, cut to 127 characters
+    std::string directory;  // field 1 after substitution
 };
 
 // The start a [Run] entry asks for, or nothing when it depends (field 0) on

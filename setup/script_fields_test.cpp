@@ -11,16 +11,9 @@ TEST(GetField, SplitsAtEveryCommaWithoutTrimming)
         int n;
         const char* expected;
     } const cases[] = {
-        {"abc", 0, "abc"},
-        {"a,,c", 1, ""},
-        {"a,,c", 2, "c"},
-        {"a,b", 2, ""},
-        {"a,b", 1, "b"},
-        {" a , b ", 1, " b "},
-        {"a,b,", 2, ""},
-        {"", 0, ""},
-        {"a,b", -1, ""},
-        {"\"x,y\",z", 1, "y\""},  // no quoting: the comma splits
+        {"abc", 0, "abc"}, {"a,,c", 1, ""},         {"a,,c", 2, "c"}, {"a,b", 2, ""},
+        {"a,b", 1, "b"},   {" a , b ", 1, " b "},   {"a,b,", 2, ""},  {"", 0, ""},
+        {"a,b", -1, ""},   {"\"x,y\",z", 1, "y\""}, // no quoting: the comma splits
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "line '" << c.line << "' field " << c.n);

@@ -44,10 +44,10 @@ TEST(ScriptVariables, ProgmanPathsReplaceTheContainedName)
     } const cases[] = {
         {"$INSTDIR\\APP.EXE", "C:\\APP\\APP.EXE"},
         {"$INSTDIR", "C:\\APP"},
-        {"X:$INSTDIR\\A.EXE", "C:\\APP\\A.EXE"},  // what stood before goes
+        {"X:$INSTDIR\\A.EXE", "C:\\APP\\A.EXE"}, // what stood before goes
         {"$INSTDIR\\$INSTDIR", "C:\\APP\\$INSTDIR"},
         {"$Instdir\\A.EXE", "$Instdir\\A.EXE"},
-        {"$WINDIR\\A.EXE", "$WINDIR\\A.EXE"},  // only the directory field knows it
+        {"$WINDIR\\A.EXE", "$WINDIR\\A.EXE"}, // only the directory field knows it
         {"NOTEPAD.EXE", "NOTEPAD.EXE"},
     };
     for (const auto& c : cases) {

@@ -69,8 +69,8 @@ public:
     FoundFile FindFile(bool shared, const std::string& name, const std::string& windowsDir,
                        const std::string& appDir) override
     {
-        m_events.push_back("find " + name + (shared ? " shared " : " private ") + windowsDir +
-                           " " + appDir);
+        m_events.push_back("find " + name + (shared ? " shared " : " private ") + windowsDir + " " +
+                           appDir);
         auto& queue = findResults[name];
         if (!queue.empty()) {
             FoundFile found = queue.front();
@@ -108,7 +108,7 @@ public:
     std::string windowsDir = "C:\\WINDOWS";
     std::string systemDir = "C:\\WINDOWS\\SYSTEM";
     std::set<std::string> directories{"C:\\"};
-    std::set<std::string> unmakeable;  // directories whose creation fails
+    std::set<std::string> unmakeable; // directories whose creation fails
     std::map<std::string, std::string> files;
     int windowsDirQueries = 0;
 
@@ -137,7 +137,7 @@ public:
         m_events.push_back("append " + path);
         files[path] += text;
     }
-    void WriteProfileString(const std::string& file, const std::string& section,
+    void WriteProfileEntry(const std::string& file, const std::string& section,
                             const std::string& key, const std::string& value) override
     {
         m_events.push_back("ini " + file + "|" + section + "|" + key + "|" + value);
@@ -188,7 +188,7 @@ public:
     explicit FakeProgmanChannel(EventList& events) : m_events(events) {}
 
     ProgmanOpen openResult = ProgmanOpen::Ready;
-    bool answering = true;  // false: Program Manager does not run
+    bool answering = true; // false: Program Manager does not run
     struct Sent {
         std::string data;
         unsigned timeoutMs;

@@ -45,7 +45,7 @@ TEST(WizardFlow, EachPageResultPostsItsCommand)
         InstallModel model = ModelOfComponents();
         PageChoices choices;
         choices.kind = c.kind;
-        choices.checked[0] = false;  // only the Components page's Next may use it
+        choices.checked[0] = false; // only the Components page's Next may use it
         EXPECT_EQ(AfterPage(c.page, c.result, choices, model), c.command);
         EXPECT_EQ(model.m_files.size(), c.filesLeft);
     }
