@@ -1,0 +1,190 @@
+// Pattern search over a 100 MB C source, line by line with LineMatches as
+// find in files does, against GNU grep -c with the same pattern on the same
+// file in the same run.  The corpus (the system's headers, repeated) is
+// written to a temporary folder at start and removed at the end.  Ratios are
+// of processor time (ours / grep's), which other programs on a shared
+// machine disturb less than wall time.
+#include "editor/app/message_sink.h"
+#include "editor/search/pattern_search.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+constexpr std::size_t kCorpusSize = 100u << 20;
+
+std::filesystem::path g_folder;
+std::filesystem::path g_corpus;
+
+// The system's C headers, repeated up to the wanted size.
+void WriteCorpus()
+{
+    std::string headers;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(
+             "/usr/include", std::filesystem::directory_options::skip_permission_denied)) {
+        if (!entry.is_regular_file() || entry.path().extension() != ".h")
+            continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        headers.append(std::istreambuf_iterator<char>(in), {});
+        if (headers.size() > (24u << 20))
+            break;
+    }
+    if (headers.empty())
+        headers = "#include <stdio.h>\nint main(void) { size_t x; return 0; }\n";
+    g_folder = std::filesystem::temp_directory_path() /
+               ("regex_bench_" + std::to_string(static_cast<long>(getpid())));
+    std::filesystem::create_directories(g_folder);
+    g_corpus = g_folder / "corpus.h";
+    std::ofstream out(g_corpus, std::ios::binary);
+    std::size_t written = 0;
+    while (written < kCorpusSize) {
+        std::size_t piece = std::min(headers.size(), kCorpusSize - written);
+        out.write(headers.data(), static_cast<std::streamsize>(piece));
+        written += piece;
+    }
+}
+
+double ChildrenCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+struct Run {
+    long matchingLines = -1;
+    double cpuSeconds = 0;
+};
+
+Run RunGrep(const char* pattern)
+{
+    std::string command =
+        "LC_ALL=C grep -a -c -E -e '" + std::string(pattern) + "' '" + g_corpus.string() + "'";
+    double before = ChildrenCpuSeconds();
+    Run run;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        if (std::fscanf(pipe, "%ld", &run.matchingLines) != 1)
+            run.matchingLines = -1;
+        pclose(pipe);
+    }
+    run.cpuSeconds = ChildrenCpuSeconds() - before;
+    return run;
+}
+
+// Reads the whole file, as grep does, then hands every line with its line
+// feed to match.
+template <typename Match> Run RunLines(Match match)
+{
+    static std::string text;
+    Run run;
+    std::clock_t start = std::clock();
+    {
+        std::ifstream in(g_corpus, std::ios::binary);
+        text.resize(kCorpusSize);
+        in.read(text.data(), static_cast<std::streamsize>(text.size()));
+        text.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    long count = 0;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end) {
+        const char* lf = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
+        const char* next = lf ? lf + 1 : end;
+        count += match(std::string_view(p, std::size_t(next - p)));
+        p = next;
+    }
+    run.cpuSeconds = double(std::clock() - start) / CLOCKS_PER_SEC;
+    run.matchingLines = count;
+    return run;
+}
+
+void Report(benchmark::State& state, const Run& ours, const Run& grep)
+{
+    state.counters["lines"] = double(ours.matchingLines);
+    state.counters["grep_lines"] = double(grep.matchingLines);
+    state.counters["ours_ms"] = ours.cpuSeconds * 1000;
+    state.counters["grep_ms"] = grep.cpuSeconds * 1000;
+    if (grep.cpuSeconds > 0)
+        state.counters["x_grep"] = ours.cpuSeconds / grep.cpuSeconds;
+}
+
+// Compiled once for the whole search, as find in files does.
+void BM_LineMatches(benchmark::State& state, const char* pattern)
+{
+    RecordingMessageSink sink;
+    Run ours, grep;
+    for (auto _ : state) {
+        grep = RunGrep(pattern);
+        auto began = std::chrono::steady_clock::now();
+        std::optional<LinePattern> compiled = LinePattern::Compile(pattern, false, sink);
+        ours = RunLines([&](std::string_view line) { return LineMatches(*compiled, line); });
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count());
+    }
+    Report(state, ours, grep);
+}
+
+// The plain front end, which compiles the pattern again for every line.
+void BM_LineMatchesCompilingEachLine(benchmark::State& state, const char* pattern)
+{
+    RecordingMessageSink sink;
+    Run ours, grep;
+    for (auto _ : state) {
+        grep = RunGrep(pattern);
+        auto began = std::chrono::steady_clock::now();
+        ours = RunLines(
+            [&](std::string_view line) { return LineMatches(pattern, line, false, sink); });
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count());
+    }
+    Report(state, ours, grep);
+}
+
+} // namespace
+
+#define REGEX_BENCH(fn, iterations)                                                                \
+    BENCHMARK_CAPTURE(fn, literal, "unsigned long")                                                \
+        ->UseManualTime()                                                                          \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->Iterations(iterations);                                                                  \
+    BENCHMARK_CAPTURE(fn, include, "^#include")                                                    \
+        ->UseManualTime()                                                                          \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->Iterations(iterations);                                                                  \
+    BENCHMARK_CAPTURE(fn, type_name, "[a-z]+_t")                                                   \
+        ->UseManualTime()                                                                          \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->Iterations(iterations);                                                                  \
+    BENCHMARK_CAPTURE(fn, x_to_y_at_end, "x.*y$")                                                  \
+        ->UseManualTime()                                                                          \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->Iterations(iterations)
+
+REGEX_BENCH(BM_LineMatches, 3);
+REGEX_BENCH(BM_LineMatchesCompilingEachLine, 1);
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    WriteCorpus();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::error_code ignored;
+    std::filesystem::remove_all(g_folder, ignored);
+    return 0;
+}
