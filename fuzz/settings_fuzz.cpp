@@ -56,8 +56,10 @@ void CheckSame(const std::string& before, const std::string& after)
 
 void CheckInvariants(Homes& homes)
 {
-    Check(homes.options.m_nTabLength >= kMinTabLength && homes.options.m_nTabLength <= kMaxTabLength);
-    Check(homes.options.m_nIntervall >= kMinIntervall && homes.options.m_nIntervall <= kMaxIntervall);
+    Check(homes.options.m_nTabLength >= kMinTabLength &&
+          homes.options.m_nTabLength <= kMaxTabLength);
+    Check(homes.options.m_nIntervall >= kMinIntervall &&
+          homes.options.m_nIntervall <= kMaxIntervall);
     Check(homes.desktopFlag == homes.options.m_bSaveDeskTop);
     for (const ColorEntry& entry : homes.app.m_Colors)
         Check(entry.color == ColorFromCode(entry.code));

@@ -14,14 +14,14 @@ class COptions {
 public:
     std::int32_t m_bAutoIndent = 1;
     std::int32_t m_bBackup = 1;
-    std::int32_t m_bCursor = 0;     // notebook caret
-    std::int32_t m_bPermanent = 1;  // workset file list stays open
-    std::int32_t m_nIntervall = 0;  // minutes between automatic saves, 0..60
-    std::int32_t m_nTabLength = 8;  // columns, 1..32
+    std::int32_t m_bCursor = 0;    // notebook caret
+    std::int32_t m_bPermanent = 1; // workset file list stays open
+    std::int32_t m_nIntervall = 0; // minutes between automatic saves, 0..60
+    std::int32_t m_nTabLength = 8; // columns, 1..32
     std::int32_t m_bAutoSave = 0;
     std::int32_t m_bSaveOnFocus = 0;
     std::int32_t m_bUseBlanks = 0;
-    std::int32_t m_bBRIEFkeys = 1;  // keypad + and - copy and cut whole lines
+    std::int32_t m_bBRIEFkeys = 1;   // keypad + and - copy and cut whole lines
     std::int32_t m_bSaveDeskTop = 1; // "Restore desktop"
 
     friend bool operator==(const COptions&, const COptions&) = default;

@@ -9,8 +9,8 @@ std::vector<std::string_view> ProfileKeyList::Names() const&
     while (pos < m_buffer.size() && m_buffer[pos] != '\0') {
         // The store guarantees the terminator, but never read past the buffer.
         const void* end = std::memchr(m_buffer.data() + pos, '\0', m_buffer.size() - pos);
-        std::size_t len = end ? static_cast<const char*>(end) - (m_buffer.data() + pos)
-                              : m_buffer.size() - pos;
+        std::size_t len =
+            end ? static_cast<const char*>(end) - (m_buffer.data() + pos) : m_buffer.size() - pos;
         names.emplace_back(m_buffer.data() + pos, len);
         pos += len + 1;
     }

@@ -15,8 +15,7 @@
 #include <string_view>
 #include <vector>
 
-template <class Factory>
-class ProfileStoreContract : public testing::Test {
+template <class Factory> class ProfileStoreContract : public testing::Test {
 protected:
     ProfileStore& Open(std::string_view fileText)
     {
@@ -169,7 +168,7 @@ TYPED_TEST_P(ProfileStoreContract, DeletesKeysAndSections)
 TYPED_TEST_P(ProfileStoreContract, ListsTheKeysOfASectionInFileOrder)
 {
     this->Open("[Help]\r\n*=WIN31WH.HLP\r\n; comment\r\nnovalue\r\n"
-                                     "c=C.HLP\r\nCPP=CPP.HLP\r\n[Other]\r\nx=1\r\n");
+               "c=C.HLP\r\nCPP=CPP.HLP\r\n[Other]\r\nx=1\r\n");
     EXPECT_EQ(this->KeysOf("HELP"), (std::vector<std::string>{"*", "c", "CPP"}));
     EXPECT_TRUE(this->KeysOf("Missing").empty());
 }
@@ -192,8 +191,7 @@ REGISTER_TYPED_TEST_SUITE_P(ProfileStoreContract, MissingFileSectionOrKeyGivesTh
                             SectionsAndKeysMatchWithoutCase,
                             ValuesAreTrimmedOfBlanksAndOnePairOfQuotes,
                             FirstOfDuplicateSectionsAndKeysWins,
-                            HeaderWithoutClosingBracketOpensNoSection,
-                            IntegersAreReadFromTheText, WritesCreateTheFileSectionAndKey,
-                            LongValuesComeBackWhole, DeletesKeysAndSections,
-                            ListsTheKeysOfASectionInFileOrder,
+                            HeaderWithoutClosingBracketOpensNoSection, IntegersAreReadFromTheText,
+                            WritesCreateTheFileSectionAndKey, LongValuesComeBackWhole,
+                            DeletesKeysAndSections, ListsTheKeysOfASectionInFileOrder,
                             KeyListIsCutToTheBufferAndEndsWithTwoNuls);

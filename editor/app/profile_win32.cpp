@@ -30,10 +30,9 @@ std::string Win32Profile::ReadString(std::string_view section, std::string_view 
     std::string defaultText = Terminated(defaultValue);
     std::string buffer(kFirstReadSize, '\0');
     for (;;) {
-        DWORD length = GetPrivateProfileStringA(sectionText.c_str(), keyText.c_str(),
-                                                defaultText.c_str(), buffer.data(),
-                                                static_cast<DWORD>(buffer.size()),
-                                                m_fileName.c_str());
+        DWORD length = GetPrivateProfileStringA(
+            sectionText.c_str(), keyText.c_str(), defaultText.c_str(), buffer.data(),
+            static_cast<DWORD>(buffer.size()), m_fileName.c_str());
         if (length + 1 < buffer.size() || buffer.size() >= kLargestReadSize) {
             buffer.resize(length);
             return buffer;
@@ -51,8 +50,8 @@ bool Win32Profile::WriteString(std::string_view section, std::string_view key,
 
 bool Win32Profile::DeleteKey(std::string_view section, std::string_view key)
 {
-    return WritePrivateProfileStringA(Terminated(section).c_str(), Terminated(key).c_str(),
-                                      nullptr, m_fileName.c_str()) != FALSE;
+    return WritePrivateProfileStringA(Terminated(section).c_str(), Terminated(key).c_str(), nullptr,
+                                      m_fileName.c_str()) != FALSE;
 }
 
 bool Win32Profile::DeleteSection(std::string_view section)
@@ -65,10 +64,10 @@ std::size_t Win32Profile::ListKeys(std::string_view section, std::span<char> buf
 {
     if (buffer.empty())
         return 0;
-    DWORD size = static_cast<DWORD>(
-        std::min<std::size_t>(buffer.size(), std::numeric_limits<DWORD>::max()));
-    DWORD length = GetPrivateProfileStringA(Terminated(section).c_str(), nullptr, "",
-                                            buffer.data(), size, m_fileName.c_str());
+    DWORD size =
+        static_cast<DWORD>(std::min<std::size_t>(buffer.size(), std::numeric_limits<DWORD>::max()));
+    DWORD length = GetPrivateProfileStringA(Terminated(section).c_str(), nullptr, "", buffer.data(),
+                                            size, m_fileName.c_str());
     // A cut list is reported as size - 2; some implementations then end it
     // with one NUL only, so put the second one in.
     if (size >= 2 && length == size - 2)

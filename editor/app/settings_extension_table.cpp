@@ -17,15 +17,10 @@ struct BuiltInEntry {
 // Constant data: the process-wide table is built from it during static
 // initialisation.
 constexpr BuiltInEntry kBuiltInTable[] = {
-    {"C/C++ Source", "*.c;*.cpp"},  {"Headers", "*.h"},   {"Resource Scripts", "*.rc;*.dlg"},
+    {"C/C++ Source", "*.c;*.cpp"},   {"Headers", "*.h"},      {"Resource Scripts", "*.rc;*.dlg"},
     {"Module Definitions", "*.def"}, {"Make Files", "*.mak"}, {"Ini Files", "*.ini"},
-    {"Text files", "*.txt;*.doc"},  {"All Files", "*.*"},
+    {"Text files", "*.txt;*.doc"},   {"All Files", "*.*"},
 };
-
-std::string ExtensionKey(int n)
-{
-    return std::to_string(n);
-}
 
 // The NUL-terminated string at pos, never reading past the buffer.
 std::string_view StringAt(std::span<const char> buffer, std::size_t pos)
@@ -34,8 +29,8 @@ std::string_view StringAt(std::span<const char> buffer, std::size_t pos)
         return {};
     const char* start = buffer.data() + pos;
     const void* nul = std::memchr(start, '\0', buffer.size() - pos);
-    return std::string_view(start, nul ? static_cast<const char*>(nul) - start
-                                       : buffer.size() - pos);
+    return std::string_view(start,
+                            nul ? static_cast<const char*>(nul) - start : buffer.size() - pos);
 }
 
 } // namespace
@@ -61,14 +56,14 @@ void ExtensionTable::SetBuiltIn()
 
 void ExtensionTable::ReadFromProfile(const Profile& profile)
 {
-    if (profile.ReadString(kSectionExtensions, ExtensionKey(1), "").empty())
+    if (profile.ReadString(kSectionExtensions, kExtensionKeys.KeyName(1), "").empty())
         return;
 
     m_buffer.fill('\0');
     int budget = kExtensionTableBudget;
     std::size_t writePos = 0;
     for (int n = 1; budget > 0; ++n) {
-        std::string value = profile.ReadString(kSectionExtensions, ExtensionKey(n), "");
+        std::string value = profile.ReadString(kSectionExtensions, kExtensionKeys.KeyName(n), "");
         // Leave room for the value's NUL and the final empty string: a long
         // hand-edited value is cut rather than run past the buffer.
         std::size_t room = kExtensionTableSize - writePos - 2;
@@ -114,9 +109,9 @@ void WriteExtensionTable(Profile& profile, std::span<const ExtensionEntry> entri
         std::string value = entry.description.substr(0, kMaxExtensionField);
         value += ';';
         value += entry.mask.substr(0, kMaxExtensionField);
-        profile.WriteString(kSectionExtensions, ExtensionKey(i + 1), value);
+        profile.WriteString(kSectionExtensions, kExtensionKeys.KeyName(i + 1), value);
     }
     for (int n = count + 1; n <= kMaxExtensionEntries; ++n)
-        profile.DeleteKey(kSectionExtensions, ExtensionKey(n));
+        profile.DeleteKey(kSectionExtensions, kExtensionKeys.KeyName(n));
     table.ReadFromProfile(profile);
 }

@@ -4,7 +4,7 @@
 // as a file dialog's filter list.
 #pragma once
 #include "editor/app/profile.h"
-#include "editor/app/settings_sections.h"
+#include "editor/app/settings_keys.h"
 
 #include <array>
 #include <cstddef>
@@ -16,7 +16,7 @@
 inline constexpr std::size_t kExtensionTableSize = 512;
 // Characters the profile entries may fill; further entries are not loaded.
 inline constexpr int kExtensionTableBudget = 255;
-inline constexpr int kMaxExtensionEntries = 30;
+inline constexpr int kMaxExtensionEntries = kExtensionKeys.last;
 // Longest description or mask the Extensions page writes.
 inline constexpr std::size_t kMaxExtensionField = 29;
 

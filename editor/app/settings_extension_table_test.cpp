@@ -11,9 +11,9 @@ namespace {
 using Entries = std::vector<ExtensionEntry>;
 
 const Entries kBuiltIn = {
-    {"C/C++ Source", "*.c;*.cpp"},  {"Headers", "*.h"},   {"Resource Scripts", "*.rc;*.dlg"},
+    {"C/C++ Source", "*.c;*.cpp"},   {"Headers", "*.h"},      {"Resource Scripts", "*.rc;*.dlg"},
     {"Module Definitions", "*.def"}, {"Make Files", "*.mak"}, {"Ini Files", "*.ini"},
-    {"Text files", "*.txt;*.doc"},  {"All Files", "*.*"},
+    {"Text files", "*.txt;*.doc"},   {"All Files", "*.*"},
 };
 
 Entries ReadTable(std::string_view profileText)
@@ -62,12 +62,16 @@ TEST(ExtensionTable, ReadsEntriesSplitAtTheFirstSemicolon)
          "[Extensions]\r\n1=Sources;*.c;*.h\r\n2=All;*.*\r\n",
          {{"Sources", "*.c;*.h"}, {"All", "*.*"}}},
         {"key 2 without a semicolon ends the table",
-         "[Extensions]\r\n1=C;*.c\r\n2=Headers *.h\r\n3=All;*.*\r\n", {{"C", "*.c"}}},
-        {"a gap in the numbers ends the table", "[Extensions]\r\n1=C;*.c\r\n3=All;*.*\r\n",
+         "[Extensions]\r\n1=C;*.c\r\n2=Headers *.h\r\n3=All;*.*\r\n",
          {{"C", "*.c"}}},
-        {"an empty mask is kept", "[extensions]\r\n1=Nothing;\r\n2=All;*.*\r\n",
+        {"a gap in the numbers ends the table",
+         "[Extensions]\r\n1=C;*.c\r\n3=All;*.*\r\n",
+         {{"C", "*.c"}}},
+        {"an empty mask is kept",
+         "[extensions]\r\n1=Nothing;\r\n2=All;*.*\r\n",
          {{"Nothing", ""}, {"All", "*.*"}}},
-        {"values are trimmed and unquoted", "[Extensions]\r\n1 =  \"C; *.c\"  \r\n",
+        {"values are trimmed and unquoted",
+         "[Extensions]\r\n1 =  \"C; *.c\"  \r\n",
          {{"C", " *.c"}}},
     };
     for (const Case& c : cases)
@@ -142,7 +146,8 @@ TEST(ExtensionTable, WritingStoresEachPairAndDeletesTheRest)
     WriteExtensionTable(profile, page, table);
 
     EXPECT_EQ(profile.ReadString("Extensions", "1"), "Sources;*.c;*.h");
-    EXPECT_EQ(profile.ReadString("Extensions", "2"), std::string(29, 'D') + ";" + std::string(29, 'M'));
+    EXPECT_EQ(profile.ReadString("Extensions", "2"),
+              std::string(29, 'D') + ";" + std::string(29, 'M'));
     for (int n = 3; n <= 30; ++n)
         EXPECT_EQ(profile.ReadString("Extensions", std::to_string(n), "gone"), "gone") << n;
     EXPECT_EQ(table.Entries(),

@@ -7,51 +7,41 @@
 
 namespace {
 
-template <class T>
-struct MemberOf;
-template <class C, class V>
-struct MemberOf<V C::*> {
+template <class T> struct MemberOf;
+template <class C, class V> struct MemberOf<V C::*> {
     using Class = C;
 };
 
-template <class C>
-C& HomeOf(const SettingsHomes& homes);
-template <>
-COptions& HomeOf<COptions>(const SettingsHomes& homes)
+template <class C> C& HomeOf(const SettingsHomes& homes);
+template <> COptions& HomeOf<COptions>(const SettingsHomes& homes)
 {
     return homes.options;
 }
-template <>
-CPrintOptions& HomeOf<CPrintOptions>(const SettingsHomes& homes)
+template <> CPrintOptions& HomeOf<CPrintOptions>(const SettingsHomes& homes)
 {
     return homes.printOptions;
 }
-template <>
-AppSettings& HomeOf<AppSettings>(const SettingsHomes& homes)
+template <> AppSettings& HomeOf<AppSettings>(const SettingsHomes& homes)
 {
     return homes.app;
 }
 
-template <auto Member>
-std::int32_t& IntMember(const SettingsHomes& homes)
+template <auto Member> std::int32_t& IntMember(const SettingsHomes& homes)
 {
     return HomeOf<typename MemberOf<decltype(Member)>::Class>(homes).*Member;
 }
 
-template <auto Member>
-std::string GetTextMember(const SettingsHomes& homes)
+template <auto Member> std::string GetTextMember(const SettingsHomes& homes)
 {
     return HomeOf<typename MemberOf<decltype(Member)>::Class>(homes).*Member;
 }
 
-template <auto Member>
-void SetTextMember(const SettingsHomes& homes, std::string_view value)
+template <auto Member> void SetTextMember(const SettingsHomes& homes, std::string_view value)
 {
     HomeOf<typename MemberOf<decltype(Member)>::Class>(homes).*Member = value;
 }
 
-template <auto Member>
-constexpr TextHome kText{&GetTextMember<Member>, &SetTextMember<Member>};
+template <auto Member> constexpr TextHome kText{&GetTextMember<Member>, &SetTextMember<Member>};
 
 std::int32_t& DesktopFlagHome(const SettingsHomes& homes)
 {
@@ -68,10 +58,17 @@ using enum SettingGroup;
 
 constexpr SettingKey ColorKey(std::string_view key, ColorItem item)
 {
-    return {kSectionColors, key, SettingType::Color, SettingGroup::Colors,
-            kDefaultColorCodes[static_cast<int>(item)], {}, {}, item};
+    return {kSectionColors,
+            key,
+            SettingType::Color,
+            SettingGroup::Colors,
+            kDefaultColorCodes[static_cast<int>(item)],
+            {},
+            {},
+            item};
 }
 
+// clang-format off
 const SettingKey kSettingKeys[] = {
     {kSectionOptions, "AutoIndent", Bool, Editor, 1, {}, {}, &IntMember<&COptions::m_bAutoIndent>},
     {kSectionOptions, "Backup", Bool, Editor, 1, {}, {}, &IntMember<&COptions::m_bBackup>},
@@ -141,11 +138,12 @@ const SettingKey kSettingKeys[] = {
     {kSectionTips, "LastPos", Int, Tips, 0},
     {kSectionMail, "MAPI", Bool, Mail, 0, {}, {}, &IntMember<&AppSettings::m_bMail>},
 };
+// clang-format on
 
 const KeyFamily kKeyFamilies[] = {
-    kDesktopTemplateKeys, kDesktopPathKeys, kDesktopPlacementKeys, kSearchTextKeys,
-    kSearchOptionKeys,    kExtensionKeys,   kToolsKeys,            kHelpKeys,
-    kOutlinerKeys,
+    kDesktopTemplateKeys, kDesktopPathKeys,  kDesktopPlacementKeys,
+    kSearchTextKeys,      kSearchOptionKeys, kExtensionKeys,
+    kToolsKeys,           kHelpKeys,         kOutlinerKeys,
 };
 
 } // namespace

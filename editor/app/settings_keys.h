@@ -20,18 +20,18 @@ enum class SettingType { Int, Bool, String, Color };
 // Keys that are read or written together, named after their place in the
 // start-up and exit sequences.
 enum class SettingGroup {
-    DesktopFlag,    // Settings/SaveDesktop
-    Splash,         // read at start only
-    Tips,           // owned by the tips dialog
-    Editor,         // AutoIndent .. BRIEFkeys
-    Workset,        // Window/Last Set
+    DesktopFlag, // Settings/SaveDesktop
+    Splash,      // read at start only
+    Tips,        // owned by the tips dialog
+    Editor,      // AutoIndent .. BRIEFkeys
+    Workset,     // Window/Last Set
     Font,
     Bars,
     RestoreDesktop, // Settings/SaveDeskTop, the same profile key as SaveDesktop
     DesktopLayout,  // ZOrder and MainFrame, owned by the desktop code
     Printing,
     Colors,
-    Mail,           // in the system profile
+    Mail, // in the system profile
 };
 
 struct IntRange {
@@ -71,8 +71,7 @@ const SettingKey& FindSettingKey(std::string_view section, std::string_view key)
 // A numeric key as the table reads it: its default when missing or not a
 // number, clamped to its range.
 std::int32_t ReadSettingInt(const Profile& profile, const SettingKey& setting);
-std::int32_t ReadSettingInt(const Profile& profile, std::string_view section,
-                            std::string_view key);
+std::int32_t ReadSettingInt(const Profile& profile, std::string_view section, std::string_view key);
 
 // Reading and writing between the profile and the homes. Keys without a home
 // are skipped.
@@ -96,10 +95,10 @@ struct KeyFamily {
     std::string KeyName(int n) const;
 };
 
+// clang-format off
 inline constexpr KeyFamily kDesktopTemplateKeys{kSectionDesktop, "TpltID", 1, 0, SettingType::Int};
 inline constexpr KeyFamily kDesktopPathKeys{kSectionDesktop, "DocPath", 1, 0, SettingType::String};
-inline constexpr KeyFamily kDesktopPlacementKeys{kSectionDesktop, "Placement", 1, 0,
-                                                 SettingType::String};
+inline constexpr KeyFamily kDesktopPlacementKeys{kSectionDesktop, "Placement", 1, 0, SettingType::String};
 // Search history: entries are written from 0 upwards, as many as the list
 // holds; start-up reads 0 to 9.
 inline constexpr KeyFamily kSearchTextKeys{kSectionSearch, "", 0, 9, SettingType::String};
@@ -108,7 +107,7 @@ inline constexpr KeyFamily kExtensionKeys{kSectionExtensions, "", 1, 30, Setting
 inline constexpr KeyFamily kToolsKeys{kSectionTools, "Tools", 1, 10, SettingType::String};
 // The key "*" holds the help files for every extension.
 inline constexpr KeyFamily kHelpKeys{kSectionHelp, "", 0, 0, SettingType::String, 0, "", true};
-inline constexpr KeyFamily kOutlinerKeys{kSectionOutliner, "", 0, 0, SettingType::String, 0, "",
-                                         true};
+inline constexpr KeyFamily kOutlinerKeys{kSectionOutliner, "", 0, 0, SettingType::String, 0, "", true};
+// clang-format on
 
 std::span<const KeyFamily> KeyFamilies();
