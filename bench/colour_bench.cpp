@@ -43,8 +43,7 @@ const std::string& CSource()
     return text;
 }
 
-template <typename PerLine>
-void ForEachLine(const std::string& text, PerLine perLine)
+template <typename PerLine> void ForEachLine(const std::string& text, PerLine perLine)
 {
     const char* p = text.data();
     const char* end = p + text.size();
@@ -92,7 +91,7 @@ void BM_ColourLines(benchmark::State& state)
         state.counters["x_memchr_scan"] = seconds / g_scanSeconds;
 }
 
-}  // namespace
+} // namespace
 
 BENCHMARK(BM_MemchrLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ColourLines)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -11,7 +11,7 @@ bool Contains(std::string_view line, std::string_view what)
 bool ActionOf(std::string_view token, CommandLineAction& action)
 {
     if (token.empty())
-        return false;  // two blanks in a row: no file named ""
+        return false; // two blanks in a row: no file named ""
     if (token == "/p") {
         action = {CommandLineActionKind::SetPrintMode, {}};
         return true;
@@ -35,7 +35,7 @@ bool ActionOf(std::string_view token, CommandLineAction& action)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 CommandLinePlan PlanCommandLine(std::string_view commandLine)
 {

@@ -7,15 +7,15 @@
 #include <vector>
 
 enum class CommandLineActionKind {
-    OpenFile,        // a token not starting with '/'
-    SetPrintMode,    // the token "/p"
-    SetWorksetName,  // "/s" or "/S" followed by the name
-    NewDocument,     // a slash followed by 'e' or 'E'
+    OpenFile,       // a token not starting with '/'
+    SetPrintMode,   // the token "/p"
+    SetWorksetName, // "/s" or "/S" followed by the name
+    NewDocument,    // a slash followed by 'e' or 'E'
 };
 
 struct CommandLineAction {
     CommandLineActionKind kind;
-    std::string argument;  // file or workset name
+    std::string argument; // file or workset name
 
     friend bool operator==(const CommandLineAction&, const CommandLineAction&) = default;
 };
@@ -24,10 +24,10 @@ struct CommandLineAction {
 inline constexpr std::size_t kWorksetNameMax = 259;
 
 struct CommandLinePlan {
-    bool showSplash = true;       // no "/NOSPLASH" and no "/p" in the line
-    bool showMainWindow = true;   // false in print mode only
-    bool restoreDesktop = true;   // no "/d" and no "/p" in the line
-    bool printMode = false;       // a whole "/p" token
+    bool showSplash = true;     // no "/NOSPLASH" and no "/p" in the line
+    bool showMainWindow = true; // false in print mode only
+    bool restoreDesktop = true; // no "/d" and no "/p" in the line
+    bool printMode = false;     // a whole "/p" token
     std::vector<CommandLineAction> actions;
 };
 

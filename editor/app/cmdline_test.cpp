@@ -7,8 +7,14 @@ namespace {
 
 using Kind = CommandLineActionKind;
 
-CommandLineAction Open(const char* name) { return {Kind::OpenFile, name}; }
-CommandLineAction Workset(const char* name) { return {Kind::SetWorksetName, name}; }
+CommandLineAction Open(const char* name)
+{
+    return {Kind::OpenFile, name};
+}
+CommandLineAction Workset(const char* name)
+{
+    return {Kind::SetWorksetName, name};
+}
 const CommandLineAction kNew{Kind::NewDocument, {}};
 const CommandLineAction kPrint{Kind::SetPrintMode, {}};
 
@@ -26,7 +32,7 @@ TEST(CommandLine, FollowsEveryRuleOfTheTable)
         {"a.c b.h", true, true, true, false, {Open("a.c"), Open("b.h")}},
         {"/d", true, true, false, false, {}},
         {"/NOSPLASH a.c", false, true, true, false, {Open("a.c")}},
-        {"/nosplash", true, true, true, false, {}},  // compared with case
+        {"/nosplash", true, true, true, false, {}}, // compared with case
         {"/p a.c", false, false, false, true, {kPrint, Open("a.c")}},
         {"/P a.c", true, true, true, false, {Open("a.c")}},
         // "/p" inside a path: no picture, no desktop, but no print mode
@@ -76,4 +82,4 @@ TEST(DdeCommand, OpensAndPrintsUpToTheFirstParenthesis)
         EXPECT_EQ(ParseDdeCommand(c.text), c.expected) << c.text;
 }
 
-}  // namespace
+} // namespace

@@ -5,8 +5,8 @@
 #include <string_view>
 
 struct DdeCommand {
-    bool print = false;  // a print request: open, print without a dialog
-    std::string name;    // the text up to the first ')', unchanged
+    bool print = false; // a print request: open, print without a dialog
+    std::string name;   // the text up to the first ')', unchanged
 
     friend bool operator==(const DdeCommand&, const DdeCommand&) = default;
 };

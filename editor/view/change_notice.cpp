@@ -53,7 +53,8 @@ NoticeEffect ApplyChangeNotice(ViewPositions& view, const ChangeNotice& notice,
             continue;
         // A removal drops the bookmarks of the lines it takes away.
         if (notice.delta < 0 && mark >= notice.position &&
-            static_cast<std::int64_t>(mark) < static_cast<std::int64_t>(notice.position) - notice.delta) {
+            static_cast<std::int64_t>(mark) <
+                static_cast<std::int64_t>(notice.position) - notice.delta) {
             mark = kNoPos;
             continue;
         }

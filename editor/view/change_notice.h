@@ -21,7 +21,7 @@ inline constexpr int kBookmarkSlots = 16;
 struct ViewPositions {
     TextPos top = 0;
     TextPos caret = 0;
-    long caretLine = 1;  // one-based
+    long caretLine = 1; // one-based
     TextPos selStart = kNoPos;
     TextPos selEnd = kNoPos;
     std::array<TextPos, kBookmarkSlots> bookmarks;
@@ -30,8 +30,8 @@ struct ViewPositions {
 };
 
 struct NoticeEffect {
-    bool repaintAll = false;     // the change lies at or after the top
-    bool recountCaretLine = false;  // the caret was inside a removed range
+    bool repaintAll = false;       // the change lies at or after the top
+    bool recountCaretLine = false; // the caret was inside a removed range
 };
 
 // Moves the positions of `view` for `notice`; `text` is the changed text.

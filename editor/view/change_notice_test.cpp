@@ -45,7 +45,7 @@ TEST(ChangeNotice, InsertionAtTheTopRepaintsAndKeepsTheTop)
     EXPECT_TRUE(e.repaintAll);
     EXPECT_EQ(f.view.top, 6u);
     EXPECT_EQ(f.view.caret, 11u);
-    EXPECT_EQ(f.view.selStart, 10u);  // at the position: moves
+    EXPECT_EQ(f.view.selStart, 10u); // at the position: moves
     EXPECT_EQ(f.view.bookmarks[0], 3u);
 }
 
@@ -56,7 +56,7 @@ TEST(ChangeNotice, RemovalDropsBookmarksInsideAndClampsPositions)
     f.text.erase(4, 6);
     NoticeEffect e = ApplyChangeNotice(f.view, {4, -6, -2}, StringViewText(f.text));
     EXPECT_FALSE(e.repaintAll);
-    EXPECT_EQ(f.view.top, 3u);  // pulled back to a line start
+    EXPECT_EQ(f.view.top, 3u); // pulled back to a line start
     EXPECT_EQ(f.view.caret, 4u);
     EXPECT_TRUE(e.recountCaretLine);
     EXPECT_EQ(f.view.selStart, 4u);
@@ -88,4 +88,4 @@ TEST(ChangeNotice, InPlaceReplacementMovesNothing)
     EXPECT_EQ(f.view.bookmarks, before.bookmarks);
 }
 
-}  // namespace
+} // namespace

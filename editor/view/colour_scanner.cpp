@@ -15,7 +15,7 @@ namespace {
 // hands finished runs to the output.
 class RunWriter {
 public:
-    RunWriter(std::vector<ColourRun>* runs) : m_runs(runs) {}
+    explicit RunWriter(std::vector<ColourRun>* runs) : m_runs(runs) {}
 
     void Extend(std::size_t end) { m_end = end; }
     // Draws the pending text in `slot` and starts a new one at its end.
@@ -116,7 +116,7 @@ bool Scan(std::string_view line, bool inComment, std::vector<ColourRun>* runs)
     return inComment;
 }
 
-}  // namespace
+} // namespace
 
 void ScanColouredLine(std::string_view line, bool& inComment, std::vector<ColourRun>& runs)
 {

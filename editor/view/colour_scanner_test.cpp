@@ -102,9 +102,15 @@ TEST(ColourDecision, ByExtension)
         const char* path;
         bool coloured;
     } const cases[] = {
-        {"C:\\SRC\\MAIN.C", true}, {"c:\\src\\main.cpp", true}, {"x.H", true},
-        {"x.hpp", true},          {"MAIN.CXX", false},         {"main.c.txt", false},
-        {"Makefile", false},      {"", false},                 {"dir.c\\file", false},
+        {"C:\\SRC\\MAIN.C", true},
+        {"c:\\src\\main.cpp", true},
+        {"x.H", true},
+        {"x.hpp", true},
+        {"MAIN.CXX", false},
+        {"main.c.txt", false},
+        {"Makefile", false},
+        {"", false},
+        {"dir.c\\file", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsColouredPath(c.path), c.coloured) << c.path;
@@ -112,4 +118,4 @@ TEST(ColourDecision, ByExtension)
     EXPECT_TRUE(DecideColouring(true, "main.c"));
 }
 
-}  // namespace
+} // namespace

@@ -4,13 +4,13 @@
 #include <cstdint>
 
 enum class ColourSlot : std::uint8_t {
-    Text,          // Text / TextBk: ordinary text, strings, numbers
-    CKeyword,      // CText / CBk
-    CppKeyword,    // CppText / CppBk
-    Preprocessor,  // Preprocessor / PreprocessorBk
-    Comment,       // Comment / CommentBk
-    Marked,        // Marked / MarkedBk: selected bytes of any run
-    Bookmark,      // Bookmark / BookmarkBk: a bookmarked line, never coloured
+    Text,         // Text / TextBk: ordinary text, strings, numbers
+    CKeyword,     // CText / CBk
+    CppKeyword,   // CppText / CppBk
+    Preprocessor, // Preprocessor / PreprocessorBk
+    Comment,      // Comment / CommentBk
+    Marked,       // Marked / MarkedBk: selected bytes of any run
+    Bookmark,     // Bookmark / BookmarkBk: a bookmarked line, never coloured
 };
 
 // A piece of a display line drawn in one slot: bytes [begin, begin + length).

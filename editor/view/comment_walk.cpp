@@ -20,7 +20,7 @@ Decision DecisionAt(const ViewText& text, TextPos p)
 // the one before it (that only speeds up scrolling back over the mark).
 constexpr std::int64_t kPreviousSearchLimit = 64 * 1024;
 
-}  // namespace
+} // namespace
 
 bool CommentStateByWalk(const ViewText& text, TextPos top)
 {

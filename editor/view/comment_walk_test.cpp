@@ -39,11 +39,11 @@ TEST(CommentWalk, DecidesByTheNearestMarkerAbove)
         {"/* a\nb\n", 5, true},
         {"x/* a\nb\n", 6, true},
         {"/* a */\nb\n", 8, false},
-        {"//* a\nb\n", 6, false},         // "//*" opens nothing
-        {"/* a\n// b */\nc", 13, false},  // the walk ignores "//"
-        {"\"/*\"\nb", 5, true},           // and strings
-        {"/* a\n*/b", 5, false},          // a "*/" at the top itself decides
-        {"/* a\n", 5, true},              // top at the text end
+        {"//* a\nb\n", 6, false},        // "//*" opens nothing
+        {"/* a\n// b */\nc", 13, false}, // the walk ignores "//"
+        {"\"/*\"\nb", 5, true},          // and strings
+        {"/* a\n*/b", 5, false},         // a "*/" at the top itself decides
+        {"/* a\n", 5, true},             // top at the text end
         {"", 0, false},
     };
     for (const auto& c : cases) {
@@ -101,7 +101,8 @@ TEST(TopCommentTracker, AgreesWithTheWalkThroughScrollsAndEdits)
             TextPos top = starts[rng() % starts.size()];
             SplitText split(text, rng() % (text.size() + 1));
             ASSERT_EQ(tracker.StateAt(split, top), CommentStateByWalk(split, top))
-                << "round " << round << " step " << step << " top " << top << "\n" << text;
+                << "round " << round << " step " << step << " top " << top << "\n"
+                << text;
         }
     }
 }
@@ -117,7 +118,7 @@ TEST(TopCommentTracker, PagingCostsTheDistanceNotTheText)
     TopCommentTracker tracker;
     const std::size_t page = 50;
     std::size_t line = starts.size() / 2;
-    tracker.StateAt(view, starts[line]);  // may walk once
+    tracker.StateAt(view, starts[line]); // may walk once
     std::uint64_t before = tracker.BytesWalked();
     for (int i = 0; i < 20; ++i) {
         line += page;
@@ -131,4 +132,4 @@ TEST(TopCommentTracker, PagingCostsTheDistanceNotTheText)
     EXPECT_LE(tracker.BytesWalked() - before, 20 * page * 24);
 }
 
-}  // namespace
+} // namespace

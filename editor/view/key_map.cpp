@@ -107,7 +107,7 @@ constexpr bool AllFilled(std::span<const KeyBinding> map)
 
 static_assert(AllFilled(kEditorKeys) && AllFilled(kPreviewKeys));
 
-}  // namespace
+} // namespace
 
 std::span<const KeyBinding> EditorKeyMap()
 {

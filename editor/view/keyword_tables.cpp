@@ -6,27 +6,41 @@
 namespace {
 
 constexpr std::array<std::string_view, 12> kPreprocessor = {
-    "#define", "#error", "#include", "#elif",   "#if",     "#line",
+    "#define", "#error", "#include", "#elif",  "#if",     "#line",
     "#else",   "#ifdef", "#pragma",  "#endif", "#ifndef", "#undef",
 };
 
 constexpr std::array<std::string_view, 59> kC = {
-    "_asm",      "_based",   "_cdecl",   "_emit",     "_export",  "_far",
-    "_fastcall", "_fortran", "_huge",    "_inline",   "_interrupt", "_loadds",
-    "_near",     "_saveregs", "_segment", "_segname", "_self",    "_setargv",
-    "_setenvp",  "_set_new_handler", "_pascal", "argc", "argv",   "auto",
-    "break",     "case",     "char",     "const",     "continue", "default",
-    "do",        "double",   "else",     "enum",      "envp",     "extern",
-    "far",       "float",    "for",      "goto",      "if",       "int",
-    "long",      "main",     "near",     "register",  "return",   "short",
-    "signed",    "sizeof",   "static",   "struct",    "switch",   "typedef",
-    "union",     "unsigned", "void",     "volatile",  "while",
+    "_asm",       "_based",    "_cdecl",   "_emit",     "_export",
+    "_far",       "_fastcall", "_fortran", "_huge",     "_inline",
+    "_interrupt", "_loadds",   "_near",    "_saveregs", "_segment",
+    "_segname",   "_self",     "_setargv", "_setenvp",  "_set_new_handler",
+    "_pascal",    "argc",      "argv",     "auto",      "break",
+    "case",       "char",      "const",    "continue",  "default",
+    "do",         "double",    "else",     "enum",      "envp",
+    "extern",     "far",       "float",    "for",       "goto",
+    "if",         "int",       "long",     "main",      "near",
+    "register",   "return",    "short",    "signed",    "sizeof",
+    "static",     "struct",    "switch",   "typedef",   "union",
+    "unsigned",   "void",      "volatile", "while",
 };
 
 constexpr std::array<std::string_view, 15> kCpp = {
-    "__multiple_inheritance", "__single_inheritance", "__virtual_inheritance",
-    "class", "delete", "friend", "inline", "new", "operator", "private", "protected",
-    "public", "this", "try", "virtual",
+    "__multiple_inheritance",
+    "__single_inheritance",
+    "__virtual_inheritance",
+    "class",
+    "delete",
+    "friend",
+    "inline",
+    "new",
+    "operator",
+    "private",
+    "protected",
+    "public",
+    "this",
+    "try",
+    "virtual",
 };
 
 bool Holds(std::span<const std::string_view> table, std::string_view word)
@@ -43,9 +57,9 @@ struct Filter {
 
     constexpr Filter()
     {
-        for (auto table : {std::span<const std::string_view>(kPreprocessor),
-                           std::span<const std::string_view>(kC),
-                           std::span<const std::string_view>(kCpp)})
+        for (auto table :
+             {std::span<const std::string_view>(kPreprocessor),
+              std::span<const std::string_view>(kC), std::span<const std::string_view>(kCpp)})
             for (std::string_view word : table)
                 candidate[word.size()][static_cast<unsigned char>(word[0])] = true;
     }
@@ -58,11 +72,20 @@ struct Filter {
 
 constexpr Filter kFilter;
 
-}  // namespace
+} // namespace
 
-std::span<const std::string_view> PreprocessorKeywords() { return kPreprocessor; }
-std::span<const std::string_view> CKeywords() { return kC; }
-std::span<const std::string_view> CppKeywords() { return kCpp; }
+std::span<const std::string_view> PreprocessorKeywords()
+{
+    return kPreprocessor;
+}
+std::span<const std::string_view> CKeywords()
+{
+    return kC;
+}
+std::span<const std::string_view> CppKeywords()
+{
+    return kCpp;
+}
 
 ColourSlot KeywordSlot(std::string_view word)
 {

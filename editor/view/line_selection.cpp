@@ -9,14 +9,14 @@ LineSelection SelectionInLine(TextPos lineStart, TextPos lineLength, bool hasLin
     if (selStart == kNoPos || selEnd == kNoPos || selStart >= selEnd)
         return result;
     const std::uint64_t start = lineStart;
-    const std::uint64_t end = start + lineLength;  // the line feed's position
+    const std::uint64_t end = start + lineLength; // the line feed's position
     if (selEnd <= start || selStart > end)
         return result;
     if (selStart == end && !hasLineFeed)
         return result;
     // Selected bytes of the line proper.
     std::uint64_t from = std::max<std::uint64_t>(selStart, start);
-    std::uint64_t to = std::min<std::uint64_t>(selEnd, end);  // exclusive
+    std::uint64_t to = std::min<std::uint64_t>(selEnd, end); // exclusive
     result.continues = hasLineFeed && selEnd > end;
     if (to > from) {
         result.first = static_cast<std::int64_t>(from - start);

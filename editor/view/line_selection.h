@@ -8,9 +8,9 @@
 #include <vector>
 
 struct LineSelection {
-    std::int64_t first = -1;  // index of the first selected byte, -1: none
-    std::int64_t last = -1;   // index of the last selected byte (inclusive)
-    bool continues = false;   // the line feed is selected: fill past the end
+    std::int64_t first = -1; // index of the first selected byte, -1: none
+    std::int64_t last = -1;  // index of the last selected byte (inclusive)
+    bool continues = false;  // the line feed is selected: fill past the end
 
     bool Any() const { return first >= 0; }
     friend bool operator==(const LineSelection&, const LineSelection&) = default;

@@ -10,7 +10,7 @@ std::size_t NextTabStop(std::size_t column, int tabLength)
     return column + t - (column - 1) % t;
 }
 
-}  // namespace
+} // namespace
 
 std::size_t ColumnAfter(std::string_view text, std::size_t count, int tabLength)
 {
@@ -58,7 +58,7 @@ void ExpandForPaint(std::string_view line, int tabLength, bool showHidden, Paint
         }
         column = next;
     }
-    out.text.push_back(kShownLineEnd);  // fits: the loop kept the last byte free
+    out.text.push_back(kShownLineEnd); // fits: the loop kept the last byte free
 }
 
 std::size_t DisplayIndex(std::string_view line, std::size_t index, int tabLength, bool showHidden)

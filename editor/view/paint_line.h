@@ -9,9 +9,9 @@
 inline constexpr std::size_t kPaintBufferSize = 32768;
 
 // Shown for hidden characters (code page 1252).
-inline constexpr char kShownBlank = '\xB7';    // ·
-inline constexpr char kShownTab = '\xBB';      // »
-inline constexpr char kShownLineEnd = '\xB6';  // ¶
+inline constexpr char kShownBlank = '\xB7';   // ·
+inline constexpr char kShownTab = '\xBB';     // »
+inline constexpr char kShownLineEnd = '\xB6'; // ¶
 // Ends a line that did not fit the paint buffer (…, code page 1252).
 inline constexpr char kCutMark = '\x85';
 

@@ -14,8 +14,12 @@ TEST(ExpandForPaint, ShowsHiddenCharactersKeepingTabStops)
     } const cases[] = {
         {"a\tb", 4, true, "a\xBB\tb\xB6"},
         {"a\tb", 4, false, "a\tb"},
-        {"abc\td", 4, true, "abc\xBB" "d\xB6"},  // a one-column tab needs no real tab
-        {"a b", 4, true, "a\xB7" "b\xB6"},
+        {"abc\td", 4, true,
+         "abc\xBB"
+         "d\xB6"}, // a one-column tab needs no real tab
+        {"a b", 4, true,
+         "a\xB7"
+         "b\xB6"},
         {"", 4, true, "\xB6"},
         {"\t", 1, true, "\xBB\xB6"},
     };
@@ -37,8 +41,8 @@ TEST(ExpandForPaint, ShowsHiddenCharactersKeepingTabStops)
 TEST(ExpandForPaint, CutsLinesAtTheBufferSizeAndMarksThem)
 {
     for (bool hidden : {false, true}) {
-        for (std::size_t length : {kPaintBufferSize - 1, kPaintBufferSize, kPaintBufferSize + 1,
-                                   std::size_t{100000}}) {
+        for (std::size_t length :
+             {kPaintBufferSize - 1, kPaintBufferSize, kPaintBufferSize + 1, std::size_t{100000}}) {
             std::string line(length, 'x');
             PaintLine out;
             ExpandForPaint(line, 4, hidden, out);
@@ -59,4 +63,4 @@ TEST(ExpandForPaint, CutsLinesAtTheBufferSizeAndMarksThem)
     EXPECT_EQ(out.text.back(), kCutMark);
 }
 
-}  // namespace
+} // namespace

@@ -20,18 +20,17 @@ void MapToDisplay(std::string_view raw, const RowLayoutSettings& settings, const
     if (!selection.Any())
         return;
     auto map = [&](std::int64_t index) {
-        std::int64_t shown = static_cast<std::int64_t>(
-            DisplayIndex(raw, static_cast<std::size_t>(index), settings.tabLength,
-                         settings.showHidden));
+        std::int64_t shown = static_cast<std::int64_t>(DisplayIndex(
+            raw, static_cast<std::size_t>(index), settings.tabLength, settings.showHidden));
         return std::min<std::int64_t>(shown, static_cast<std::int64_t>(line.text.size()));
     };
     std::int64_t first = map(selection.first);
-    std::int64_t end = map(selection.last + 1);  // exclusive
+    std::int64_t end = map(selection.last + 1); // exclusive
     selection.first = first;
     selection.last = end - 1;
 }
 
-}  // namespace
+} // namespace
 
 void LayoutRows(const ViewText& text, const ViewPositions& view, const RowLayoutSettings& settings,
                 int rowCount, int firstDrawn, int lastDrawn, TopCommentTracker& comments,
@@ -54,9 +53,8 @@ void LayoutRows(const ViewText& text, const ViewPositions& view, const RowLayout
             continue;
         }
         ExpandForPaint(raw, settings.tabLength, settings.showHidden, row.line);
-        LineSelection selection =
-            SelectionInLine(pos, static_cast<TextPos>(raw.size()), next != kNoPos, view.selStart,
-                            view.selEnd);
+        LineSelection selection = SelectionInLine(pos, static_cast<TextPos>(raw.size()),
+                                                  next != kNoPos, view.selStart, view.selEnd);
         MapToDisplay(raw, settings, row.line, selection);
 
         const bool bookmarked = IsBookmarked(view, pos);

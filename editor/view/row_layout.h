@@ -20,7 +20,7 @@ enum class RowFill { Text, Bookmark, Marked };
 
 struct RowContent {
     TextPos lineStart = 0;
-    bool drawn = false;  // inside the clip rows; the others carry state only
+    bool drawn = false; // inside the clip rows; the others carry state only
     PaintLine line;
     std::vector<ColourRun> runs;  // cover line.text in order
     RowFill fill = RowFill::Text; // right of the drawn text

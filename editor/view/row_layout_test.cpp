@@ -38,7 +38,7 @@ const std::string kSource = "int a; /* one\ntwo\nend */ int b;\nchar c;\n";
 TEST(LayoutRows, ColoursFromACommentOpenedAboveTheWindow)
 {
     ViewPositions view;
-    view.top = 14;  // "two": the comment opened on the line above
+    view.top = 14; // "two": the comment opened on the line above
     RowLayoutSettings coloured{true, false, 4};
     std::vector<std::string> expected = {"m[two]|T", "m[end */]t[ ]c[int]t[ b;]|T",
                                          "c[char]t[ c;]|T", "|T"};
@@ -48,19 +48,18 @@ TEST(LayoutRows, ColoursFromACommentOpenedAboveTheWindow)
 TEST(LayoutRows, SelectionAcrossABlockCommentKeepsTheOtherColours)
 {
     ViewPositions view;
-    view.selStart = 10;  // from "one" ...
-    view.selEnd = 20;    // ... to "end" (exclusive of its 'd')
+    view.selStart = 10; // from "one" ...
+    view.selEnd = 20;   // ... to "end" (exclusive of its 'd')
     RowLayoutSettings coloured{true, false, 4};
-    std::vector<std::string> expected = {
-        "c[int]t[ a; ]m[/* ]M[one]|M", "M[two]|M", "M[en]m[d */]t[ ]c[int]t[ b;]|T",
-        "c[char]t[ c;]|T", "|T"};
+    std::vector<std::string> expected = {"c[int]t[ a; ]m[/* ]M[one]|M", "M[two]|M",
+                                         "M[en]m[d */]t[ ]c[int]t[ b;]|T", "c[char]t[ c;]|T", "|T"};
     EXPECT_EQ(Layout(kSource, view, coloured), expected);
 }
 
 TEST(LayoutRows, BookmarkedLinesAreNotColoured)
 {
     ViewPositions view;
-    view.bookmarks[3] = 32;  // "char c;"
+    view.bookmarks[3] = 32; // "char c;"
     view.selStart = 32;
     view.selEnd = 36;
     RowLayoutSettings coloured{true, false, 4};
@@ -75,7 +74,7 @@ TEST(LayoutRows, PlainAndShowHidden)
 {
     ViewPositions view;
     view.selStart = 2;
-    view.selEnd = 3;  // the 'b'
+    view.selEnd = 3; // the 'b'
     EXPECT_EQ(Layout("a\tb", view, {false, false, 4}), std::vector<std::string>{"t[a\t]M[b]|T"});
     EXPECT_EQ(Layout("a\tb", view, {false, true, 4}),
               std::vector<std::string>{"t[a\xBB\t]M[b]t[\xB6]|T"});
@@ -103,4 +102,4 @@ TEST(LayoutRows, StopsAtTheRowCountAndTheTextEnd)
     EXPECT_EQ(Layout("", view, {}, 9), std::vector<std::string>{"|T"});
 }
 
-}  // namespace
+} // namespace

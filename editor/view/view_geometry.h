@@ -7,7 +7,7 @@
 #include <string_view>
 
 struct ViewMetrics {
-    int charWidth = 8;        // average character width, also the margin
+    int charWidth = 8; // average character width, also the margin
     int lineHeight = 16;
     int tabLength = 4;        // columns between tab stops
     int horizontalOffset = 0; // 0 or negative
@@ -34,13 +34,22 @@ int MouseRow(const ViewMetrics& m, int y);
 // within 32767 units.
 inline constexpr long kMaxScrollRange = 0x7FFF;
 long ScrollScale(long lineCount);
-inline long ScrollRange(long lineCount, long scale) { return lineCount / scale; }
+inline long ScrollRange(long lineCount, long scale)
+{
+    return lineCount / scale;
+}
 
 // Lines the top moves for a thumb track to bar position n, when the top is
 // at p lines (p = the bar position times the scale after the last scroll).
-inline long ThumbTrackLines(long n, long scale, long p) { return n * scale - p; }
+inline long ThumbTrackLines(long n, long scale, long p)
+{
+    return n * scale - p;
+}
 // The bar position that shows a top line (zero-based).
-inline long ScrollPositionOf(long topLine, long scale) { return topLine / scale; }
+inline long ScrollPositionOf(long topLine, long scale)
+{
+    return topLine / scale;
+}
 
 // Whole rows in the client area: the lines a page moves.
 int PageLines(const ViewMetrics& m, int clientHeight);
@@ -57,8 +66,8 @@ inline constexpr int kHorizontalPage = 5;
 enum class HorizontalScroll { LineLeft, LineRight, PageLeft, PageRight, Track };
 
 struct HorizontalState {
-    int offset = 0;    // pixels, 0 or negative
-    int position = 0;  // scroll-bar position, 0 .. kHorizontalSteps
+    int offset = 0;   // pixels, 0 or negative
+    int position = 0; // scroll-bar position, 0 .. kHorizontalSteps
     friend bool operator==(const HorizontalState&, const HorizontalState&) = default;
 };
 // The state after a horizontal scroll action (`track` is the thumb position).

@@ -6,23 +6,23 @@ namespace {
 
 TEST(HitTest, PlacesTheCaretBeforeTheClickedCharacter)
 {
-    ViewMetrics m;  // 8 pixels wide, text starts at x = 8
-    const std::string_view line = "abc\td";  // d in column 5
+    ViewMetrics m;                          // 8 pixels wide, text starts at x = 8
+    const std::string_view line = "abc\td"; // d in column 5
     const TextPos start = 100;
     struct {
         long long x;
         TextPos expected;
     } const cases[] = {
-        {0, 100},    // margin
-        {8, 100},    {15, 100},  // inside 'a'
-        {16, 100},   {17, 101},   {23, 101},  // x <= base stays at the start
-        {24, 102},   {32, 103},  // inside the one-column tab
-        {40, 104},   {47, 104},  // inside 'd'
-        {48, 105},   {200, 105}, // right of the text: the line end, never the next line
+        {0, 100},                         // margin
+        {8, 100},  {15, 100},             // inside 'a'
+        {16, 100}, {17, 101},  {23, 101}, // x <= base stays at the start
+        {24, 102}, {32, 103},             // inside the one-column tab
+        {40, 104}, {47, 104},             // inside 'd'
+        {48, 105}, {200, 105},            // right of the text: the line end, never the next line
     };
     for (const auto& c : cases)
         EXPECT_EQ(HitTest(m, line, start, c.x), c.expected) << "x " << c.x;
-    m.horizontalOffset = -16;  // scrolled two columns: 'c' now starts at x = 8
+    m.horizontalOffset = -16; // scrolled two columns: 'c' now starts at x = 8
     EXPECT_EQ(HitTest(m, line, start, 9), 102u);
     EXPECT_EQ(HitTest(ViewMetrics{}, "", 7, 50), 7u);
 }
@@ -47,7 +47,7 @@ TEST(ScrollScale, KeepsTheRangeWithin32767)
     struct {
         long lines, scale, range;
     } const cases[] = {
-        {0, 1, 0}, {32767, 1, 32767}, {32768, 10, 3276}, {40000, 10, 4000},
+        {0, 1, 0},           {32767, 1, 32767},   {32768, 10, 3276},           {40000, 10, 4000},
         {327679, 10, 32767}, {327680, 100, 3276}, {2000000000, 100000, 20000},
     };
     for (const auto& c : cases) {
@@ -68,12 +68,12 @@ TEST(ScrollScale, ThumbDragOnFortyThousandLines)
 
 TEST(ViewGeometry, PagesAndCentring)
 {
-    ViewMetrics m;  // 16-pixel rows
+    ViewMetrics m; // 16-pixel rows
     EXPECT_EQ(PageLines(m, 100), 6);
     EXPECT_EQ(TextEndRows(m, 100), 7);
     EXPECT_EQ(TextEndRows(m, 10), 2);
     EXPECT_EQ(CentringLines(m, 100), 3);
-    EXPECT_EQ(CentringLines(m, 16), 0);  // two rows: no centring
+    EXPECT_EQ(CentringLines(m, 16), 0); // two rows: no centring
 }
 
 TEST(ScrollHorizontally, StepsOfOneCharacterAndPagesOfFive)
@@ -83,16 +83,16 @@ TEST(ScrollHorizontally, StepsOfOneCharacterAndPagesOfFive)
     EXPECT_EQ(ScrollHorizontally(s, H::LineLeft, 8), (HorizontalState{0, 0}));
     s = ScrollHorizontally(s, H::LineRight, 8);
     EXPECT_EQ(s, (HorizontalState{-8, 1}));
-    s = ScrollHorizontally(s, H::PageLeft, 8);  // not above 0
+    s = ScrollHorizontally(s, H::PageLeft, 8); // not above 0
     EXPECT_EQ(s, (HorizontalState{0, 0}));
     s = ScrollHorizontally(s, H::PageRight, 8);
     EXPECT_EQ(s, (HorizontalState{-40, 5}));
     s = ScrollHorizontally(s, H::Track, 8, 300);
     EXPECT_EQ(s, (HorizontalState{-255 * 8, 255}));
-    s = ScrollHorizontally(s, H::LineRight, 8);  // past the bar's end
+    s = ScrollHorizontally(s, H::LineRight, 8); // past the bar's end
     EXPECT_EQ(s, (HorizontalState{-256 * 8, 255}));
     s = ScrollHorizontally(s, H::Track, 8, 0);
     EXPECT_EQ(s, (HorizontalState{0, 0}));
 }
 
-}  // namespace
+} // namespace
