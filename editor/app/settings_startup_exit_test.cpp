@@ -129,6 +129,31 @@ const char kEveryKeyChanged[] = "[Options]\r\n"
                                 "2=All;*.*\r\n";
 const char kMailOn[] = "[Mail]\r\nMAPI=1\r\n";
 
+using Keys = std::vector<std::string_view>;
+const Keys kPrintingKeys = {"Header",       "Footer",        "Header style",
+                            "Footer style", "Line numbers",  "Color syntax",
+                            "Syntax Bold",  "Syntax Italic", "Syntax Underline"};
+const Keys kColorKeys = {"Text",       "TextBk",    "Marked",       "MarkedBk",      "Bookmark",
+                         "BookmarkBk", "CText",     "CBk",          "CppText",       "CppBk",
+                         "Comment",    "CommentBk", "Preprocessor", "PreprocessorBk"};
+
+// Log lines as RecordingProfile writes them: "read Options/TabLength".
+std::vector<std::string> Ops(std::string_view op, std::string_view section, const Keys& keys)
+{
+    std::vector<std::string> lines;
+    for (std::string_view key : keys)
+        lines.push_back(std::string(op) + " " + std::string(section) + "/" + std::string(key));
+    return lines;
+}
+
+std::vector<std::string> Steps(std::initializer_list<std::vector<std::string>> groups)
+{
+    std::vector<std::string> all;
+    for (const std::vector<std::string>& group : groups)
+        all.insert(all.end(), group.begin(), group.end());
+    return all;
+}
+
 } // namespace
 
 TEST(SettingsStartup, HandWrittenProfileFillsTheRightHomes)
@@ -251,64 +276,26 @@ TEST(SettingsStartup, ReadsInTheDocumentedOrder)
 
     ReadSettingsAtStartup(Profile(recorder), Profile(systemRecorder), homes.Homes(), hooks);
 
-    const std::vector<std::string> expected = {
-        "read Settings/SaveDesktop",
-        "read Options/Splash",
-        "show splash",
-        "load recent files",
-        "read Tips/Show",
-        "read Options/AutoIndent",
-        "read Options/Backup",
-        "read Options/Cursor",
-        "read Filelist/Permanent",
-        "read Options/Intervall",
-        "read Options/TabLength",
-        "read Options/UseBlanks",
-        "read Options/AutoSave",
-        "read Options/Save on focus",
-        "read Options/ColorMode",
-        "read Options/BRIEFkeys",
-        "read Window/Last Set",
-        "read Options/Fontname",
-        "read Options/Fontheight",
-        "read Options/Fontweight",
-        "read Options/Charset",
-        "read Options/FontFamily",
-        "read Options/ToolBar",
-        "read Options/ToolBar2",
-        "read Options/StatusBar",
-        "read Options/OpenDlg",
-        "read Options/TabBar",
-        "read Settings/SaveDeskTop",
-        "read Printing/Header",
-        "read Printing/Footer",
-        "read Printing/Header style",
-        "read Printing/Footer style",
-        "read Printing/Line numbers",
-        "read Printing/Color syntax",
-        "read Printing/Syntax Bold",
-        "read Printing/Syntax Italic",
-        "read Printing/Syntax Underline",
-        "read Colors/Text",
-        "read Colors/TextBk",
-        "read Colors/Marked",
-        "read Colors/MarkedBk",
-        "read Colors/Bookmark",
-        "read Colors/BookmarkBk",
-        "read Colors/CText",
-        "read Colors/CBk",
-        "read Colors/CppText",
-        "read Colors/CppBk",
-        "read Colors/Comment",
-        "read Colors/CommentBk",
-        "read Colors/Preprocessor",
-        "read Colors/PreprocessorBk",
-        "system read Mail/MAPI",
-        "read Extensions/1",
-        "read Extensions/1",
-        "read Extensions/2",
-        "read Extensions/3",
-    };
+    const std::vector<std::string> expected = Steps({
+        Ops("read", "Settings", {"SaveDesktop"}),
+        Ops("read", "Options", {"Splash"}),
+        {"show splash", "load recent files"},
+        Ops("read", "Tips", {"Show"}),
+        Ops("read", "Options", {"AutoIndent", "Backup", "Cursor"}),
+        Ops("read", "Filelist", {"Permanent"}),
+        Ops("read", "Options",
+            {"Intervall", "TabLength", "UseBlanks", "AutoSave", "Save on focus", "ColorMode",
+             "BRIEFkeys"}),
+        Ops("read", "Window", {"Last Set"}),
+        Ops("read", "Options",
+            {"Fontname", "Fontheight", "Fontweight", "Charset", "FontFamily", "ToolBar", "ToolBar2",
+             "StatusBar", "OpenDlg", "TabBar"}),
+        Ops("read", "Settings", {"SaveDeskTop"}),
+        Ops("read", "Printing", kPrintingKeys),
+        Ops("read", "Colors", kColorKeys),
+        {"system read Mail/MAPI"},
+        Ops("read", "Extensions", {"1", "1", "2", "3"}),
+    });
     EXPECT_EQ(log, expected);
 }
 
@@ -343,56 +330,20 @@ TEST(SettingsExit, WritesInTheDocumentedOrderAndNothingElse)
 
     WriteSettingsOnExit(profile, homes.Homes(), "2,,1", hooks);
 
-    const std::vector<std::string> expected = {
-        "write Settings/SaveDesktop",
-        "write Settings/ZOrder",
-        "save recent files",
-        "write Options/AutoIndent",
-        "write Options/Backup",
-        "write Options/Cursor",
-        "write Filelist/Permanent",
-        "write Options/Intervall",
-        "write Options/TabLength",
-        "write Options/UseBlanks",
-        "write Options/AutoSave",
-        "write Options/Save on focus",
-        "write Options/ColorMode",
-        "write Options/BRIEFkeys",
-        "write Window/Last Set",
-        "write Options/Fontname",
-        "write Options/Fontheight",
-        "write Options/Fontweight",
-        "write Options/Charset",
-        "write Options/FontFamily",
-        "write Printing/Header",
-        "write Printing/Footer",
-        "write Printing/Header style",
-        "write Printing/Footer style",
-        "write Printing/Line numbers",
-        "write Printing/Color syntax",
-        "write Printing/Syntax Bold",
-        "write Printing/Syntax Italic",
-        "write Printing/Syntax Underline",
-        "write Options/ToolBar",
-        "write Options/ToolBar2",
-        "write Options/StatusBar",
-        "write Options/OpenDlg",
-        "write Options/TabBar",
-        "write Colors/Text",
-        "write Colors/TextBk",
-        "write Colors/Marked",
-        "write Colors/MarkedBk",
-        "write Colors/Bookmark",
-        "write Colors/BookmarkBk",
-        "write Colors/CText",
-        "write Colors/CBk",
-        "write Colors/CppText",
-        "write Colors/CppBk",
-        "write Colors/Comment",
-        "write Colors/CommentBk",
-        "write Colors/Preprocessor",
-        "write Colors/PreprocessorBk",
-    };
+    const std::vector<std::string> expected = Steps({
+        Ops("write", "Settings", {"SaveDesktop", "ZOrder"}),
+        {"save recent files"},
+        Ops("write", "Options", {"AutoIndent", "Backup", "Cursor"}),
+        Ops("write", "Filelist", {"Permanent"}),
+        Ops("write", "Options",
+            {"Intervall", "TabLength", "UseBlanks", "AutoSave", "Save on focus", "ColorMode",
+             "BRIEFkeys"}),
+        Ops("write", "Window", {"Last Set"}),
+        Ops("write", "Options", {"Fontname", "Fontheight", "Fontweight", "Charset", "FontFamily"}),
+        Ops("write", "Printing", kPrintingKeys),
+        Ops("write", "Options", {"ToolBar", "ToolBar2", "StatusBar", "OpenDlg", "TabBar"}),
+        Ops("write", "Colors", kColorKeys),
+    });
     EXPECT_EQ(log, expected);
     EXPECT_EQ(profile.ReadString("Settings", "ZOrder"), "2,,1");
 }
