@@ -2,6 +2,8 @@
 // relies on; the same cases run natively against MemoryProfile.
 #include "editor/app/profile_store_contract.h"
 #include "editor/app/profile_win32.h"
+#include "editor/app/settings_exit.h"
+#include "editor/app/settings_startup.h"
 
 #include <windows.h>
 
@@ -90,4 +92,59 @@ TEST(Win32Profile, ProfileIsNamedAfterTheExecutable)
     ASSERT_GT(name.size(), 4u);
     EXPECT_EQ(name.substr(name.size() - 4), ".INI");
     EXPECT_EQ(CharUpperA(name.data()), std::string("SETTINGS_WIN32_TEST.INI"));
+}
+
+namespace {
+
+struct Homes {
+    COptions options;
+    CPrintOptions printOptions;
+    AppSettings app;
+    std::int32_t desktopFlag = 1;
+    WorksetName workset;
+    ExtensionTable extensions;
+
+    SettingsHomes Get() { return {options, printOptions, app, desktopFlag, workset, extensions}; }
+};
+
+} // namespace
+
+TEST(Win32Profile, SettingsSurviveARunThroughThePlatformProfile)
+{
+    auto handWritten = Win32ProfileFactory::Open("[options]\r\nTABLENGTH = 40\r\nIntervall=-3\r\n"
+                                                 "Fontname=\"Courier New\"\r\nCursor=1\r\n"
+                                                 "[Settings]\r\nsavedesktop=0\r\n"
+                                                 "[Colors]\r\nText=5\r\nCBk=1100\r\n"
+                                                 "[Printing]\r\nHeader=  $File$  \r\n"
+                                                 "[Extensions]\r\n1=Sources;*.c;*.h\r\n2=All\r\n");
+    TemporaryProfile system;
+    system.WriteString("Mail", "MAPI", "1");
+    Homes first;
+    StartupHooks startupHooks;
+    ReadSettingsAtStartup(Profile(*handWritten), Profile(system), first.Get(), startupHooks);
+
+    EXPECT_EQ(first.options.m_nTabLength, 32);
+    EXPECT_EQ(first.options.m_nIntervall, 0);
+    EXPECT_EQ(first.options.m_bCursor, 1);
+    EXPECT_EQ(first.options.m_bSaveDeskTop, 0);
+    EXPECT_EQ(first.desktopFlag, 0);
+    EXPECT_EQ(first.app.m_strFontName, "Courier New");
+    EXPECT_EQ(first.app.m_bMail, 1);
+    EXPECT_EQ(first.app.Color(ColorItem::Text).code, 5);
+    EXPECT_EQ(first.app.Color(ColorItem::Text).color, MakeColorValue(0, 0, 0));
+    EXPECT_EQ(first.app.Color(ColorItem::CBk).color, MakeColorValue(0, 128, 128));
+    EXPECT_EQ(first.printOptions.m_strHeader, "$File$");
+    EXPECT_EQ(first.extensions.Entries(), (std::vector<ExtensionEntry>{{"Sources", "*.c;*.h"}}));
+
+    TemporaryProfile written;
+    Profile writtenProfile(written);
+    ExitHooks exitHooks;
+    WriteSettingsOnExit(writtenProfile, first.Get(), "2,1", exitHooks);
+    Homes second;
+    ReadSettingsAtStartup(writtenProfile, Profile(system), second.Get(), startupHooks);
+    EXPECT_EQ(second.options, first.options);
+    EXPECT_EQ(second.printOptions, first.printOptions);
+    EXPECT_EQ(second.app, first.app);
+    EXPECT_EQ(second.desktopFlag, first.desktopFlag);
+    EXPECT_EQ(writtenProfile.ReadString("Settings", "ZOrder"), "2,1");
 }
