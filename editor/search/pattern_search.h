@@ -1,5 +1,10 @@
 // The pattern search front ends: the window search finds a match and its
-// length in one line, find in files asks whether a line matches.
+// length in one line, find in files asks whether a line matches.  The forms
+// taking pattern text compile it on every call; a search over many lines
+// compiles once into a LinePattern and gets the same answers much faster.
+// Matching a line of many megabytes with a pattern whose backtracking
+// explodes needs memory in proportion to the line; when that is not to be
+// had, std::bad_alloc leaves the call.
 #pragma once
 #include "editor/app/message_sink.h"
 #include "editor/search/match_span.h"
