@@ -30,7 +30,8 @@ std::vector<FileFilter> SplitFilterList(std::string_view list);
 
 // Every path of a dialog's name buffer.  Explorer style: "path" for one file,
 // "dir NUL name1 NUL name2 NUL NUL" for several.  The old style lists several
-// as "dir name1 name2".  Nothing is read past the buffer.
+// as "dir name1 name2".  Nothing is read past the buffer, and a name the
+// buffer cuts off (no terminator) is left out rather than returned truncated.
 std::vector<std::string> ParseFileNames(std::string_view buffer, bool multiSelect,
                                         bool explorerStyle = true);
 

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <utility>
 
 #include "framework/dialog.h"
 
@@ -30,6 +31,8 @@ std::map<UINT_PTR, StepRunner*>& Runners()
     static std::map<UINT_PTR, StepRunner*> runners;
     return runners;
 }
+
+StepRunner* g_running = nullptr;
 }  // namespace
 
 StepRunner::StepRunner(std::vector<Step> steps, Step rescue, int timeoutMs)
@@ -46,6 +49,12 @@ StepRunner::~StepRunner()
     Runners().erase(m_timer);
 }
 
+void StepRunner::Again()
+{
+    if (g_running)
+        g_running->m_again = true;
+}
+
 void CALLBACK StepRunner::OnTimer(HWND, UINT, UINT_PTR id, DWORD)
 {
     auto it = Runners().find(id);
@@ -55,10 +64,15 @@ void CALLBACK StepRunner::OnTimer(HWND, UINT, UINT_PTR id, DWORD)
 
 void StepRunner::Tick()
 {
-    if (m_next < m_steps.size()) {
+    if (m_next < m_steps.size() && static_cast<LONG>(GetTickCount() - m_deadline) < 0) {
         // The step may run a nested loop that ticks again: claim it first.
         Step step = m_steps[m_next++];
+        StepRunner* outer = std::exchange(g_running, this);
+        m_again = false;
         step();
+        g_running = outer;
+        if (m_again)
+            --m_next;
         return;
     }
     if (!m_timedOut && static_cast<LONG>(GetTickCount() - m_deadline) >= 0) {

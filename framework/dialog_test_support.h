@@ -29,6 +29,9 @@ public:
     StepRunner& operator=(const StepRunner&) = delete;
 
     bool Finished() const { return m_next >= m_steps.size(); }
+    // Called from a step: run the same step again on the next tick (the
+    // dialog it waits for is not up yet).
+    static void Again();
     bool TimedOut() const { return m_timedOut; }
 
 private:
@@ -40,6 +43,7 @@ private:
     size_t m_next = 0;
     DWORD m_deadline;
     bool m_timedOut = false;
+    bool m_again = false;
     UINT_PTR m_timer = 0;
 };
 

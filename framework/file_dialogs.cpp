@@ -7,15 +7,18 @@ namespace fw {
 
 namespace {
 
-// The NUL-terminated string at `pos` (or up to the buffer's end); `pos`
-// moves behind its terminator.
+// The NUL-terminated string at `pos`; `pos` moves behind its terminator.
+// A string the buffer cuts off (no terminator) counts as absent: it would be
+// a truncated name.
 std::string_view NextString(std::string_view buffer, size_t& pos)
 {
     if (pos >= buffer.size())
         return {};
     size_t end = buffer.find('\0', pos);
-    if (end == std::string_view::npos)
-        end = buffer.size();
+    if (end == std::string_view::npos) {
+        pos = buffer.size();
+        return {};
+    }
     std::string_view s = buffer.substr(pos, end - pos);
     pos = end + 1;
     return s;
@@ -124,10 +127,11 @@ std::vector<FileFilter> SplitFilterList(std::string_view list)
     size_t pos = 0;
     for (;;) {
         std::string_view description = NextString(list, pos);
-        // The end of the list, or no room left for a mask.
-        if (description.empty() || pos >= list.size())
+        if (description.empty())
             break;
         std::string_view mask = NextString(list, pos);
+        if (mask.empty())  // unpaired, or cut off by the buffer's end
+            break;
         filters.push_back({std::string(description), std::string(mask)});
     }
     return filters;
