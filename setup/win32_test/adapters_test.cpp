@@ -92,6 +92,7 @@ TEST(VersionServices, OlderFileLeavesTheNewerOneAndNoTemporaryCopy)
     const unsigned first = versions.InstallFile(0, "APP.EXE", source.Path(), target.Path(), target.Path(), temp);
     EXPECT_TRUE(first & kInstallSourceOld) << std::hex << first;
     EXPECT_TRUE(first & kInstallMismatch) << std::hex << first;
+    DeleteFileA((target.Path() + "\\" + temp).c_str()); // this probe's own copy
 
     RealInstall run(source, target.Path());
     run.Install(",APP.EXE,,,100");
