@@ -33,6 +33,13 @@ PageResult CSetupPage::Run()
     return PageResultOf(DoModal());
 }
 
+BOOL CSetupPage::OnInitDialog()
+{
+    fw::Dialog::OnInitDialog();
+    GotoItem(IDOK);
+    return FALSE;
+}
+
 INT_PTR CSetupPage::DialogProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_PAINT) {

@@ -20,6 +20,8 @@ public:
     PageResult Run();
 
 protected:
+    // Puts the focus on "Next >", so that Enter always goes on.
+    BOOL OnInitDialog() override;
     INT_PTR DialogProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(int id, int code, HWND control) override;
 
