@@ -99,6 +99,11 @@ protected:
     template <typename D>
     INT_PTR RunModal(D& dialog, std::vector<StepRunner::Step> steps)
     {
+        // The dialog manager shows the dialog when its loop first idles.
+        steps.insert(steps.begin(), [&] {
+            if (!dialog.GetHwnd() || !IsWindowVisible(dialog.GetHwnd()))
+                StepRunner::Again();
+        });
         StepRunner runner(std::move(steps), [&] { dialog.EndDialog(IDCANCEL); });
         INT_PTR result = dialog.DoModal();
         EXPECT_FALSE(runner.TimedOut()) << "the dialog was left open";

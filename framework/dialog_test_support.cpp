@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <map>
-#include <utility>
 
 #include "framework/dialog.h"
 
@@ -64,13 +63,15 @@ void CALLBACK StepRunner::OnTimer(HWND, UINT, UINT_PTR id, DWORD)
 
 void StepRunner::Tick()
 {
+    // A step that pumps the queue itself (a pause) must not run the next.
+    if (g_running)
+        return;
     if (m_next < m_steps.size() && static_cast<LONG>(GetTickCount() - m_deadline) < 0) {
-        // The step may run a nested loop that ticks again: claim it first.
         Step step = m_steps[m_next++];
-        StepRunner* outer = std::exchange(g_running, this);
+        g_running = this;
         m_again = false;
         step();
-        g_running = outer;
+        g_running = nullptr;
         if (m_again)
             --m_next;
         return;

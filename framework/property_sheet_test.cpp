@@ -64,6 +64,10 @@ protected:
 
     INT_PTR Run(std::vector<StepRunner::Step> steps)
     {
+        steps.insert(steps.begin(), [&] {
+            if (!sheet.GetHwnd() || !IsWindowVisible(sheet.GetHwnd()))
+                StepRunner::Again();
+        });
         StepRunner runner(std::move(steps), [&] {
             PostMessageA(sheet.GetHwnd(), WM_COMMAND, IDCANCEL, 0);
         });
