@@ -44,8 +44,16 @@ bool Window::CreateEx(DWORD exStyle, const char* className, const char* title, D
 
 void Window::Destroy()
 {
-    if (m_hWnd && IsWindow(m_hWnd))
-        DestroyWindow(m_hWnd);
+    // The object may be released at WM_NCDESTROY (an MDI child frame owned
+    // by its main frame): nothing of it is touched after DestroyWindow, and
+    // Dispatch clears m_hWnd on the way.
+    HWND hWnd = m_hWnd;
+    if (hWnd && IsWindow(hWnd) && FromHandle(hWnd) == this) {
+        DestroyWindow(hWnd);
+        return;
+    }
+    if (hWnd && IsWindow(hWnd))
+        DestroyWindow(hWnd);
     m_hWnd = nullptr;
 }
 
@@ -63,6 +71,11 @@ bool Window::Attach(HWND hWnd)
     m_prevProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticSubclassProc)));
     return true;
+}
+
+bool Window::PreTranslateMessage(MSG&)
+{
+    return false;
 }
 
 LRESULT Window::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
@@ -104,7 +117,11 @@ LRESULT CALLBACK Window::StaticWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LP
     Window* self = FromHandle(hWnd);
     if (!self && msg == WM_NCCREATE) {
         auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        self = static_cast<Window*>(cs->lpCreateParams);
+        // An MDI child gets its creation parameter wrapped by the MDI client.
+        void* param = cs->lpCreateParams;
+        if ((cs->dwExStyle & WS_EX_MDICHILD) && param)
+            param = reinterpret_cast<void*>(static_cast<MDICREATESTRUCTA*>(param)->lParam);
+        self = static_cast<Window*>(param);
         if (self) {
             self->m_hWnd = hWnd;
             SetPropA(hWnd, kObjectProp, self);

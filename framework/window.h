@@ -33,6 +33,16 @@ public:
     // WindowProc; DefaultProc then calls the original procedure.
     bool Attach(HWND hWnd);
 
+    // The message loop offers each input message to the windows from its
+    // target up to the top level before translating it: true when taken
+    // (an accelerator, dialog navigation).
+    virtual bool PreTranslateMessage(MSG& msg);
+
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return SendMessageA(m_hWnd, msg, wParam, lParam);
+    }
+
 protected:
     virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);

@@ -5,14 +5,9 @@
 // Icons, menus, accelerators
 #define IDR_MAINFRAME 128
 
-// Menu commands (framework range)
-#define ID_FILE_NEW 0xE100
-#define ID_FILE_OPEN 0xE101
-#define ID_FILE_CLOSE 0xE102
-#define ID_FILE_SAVE 0xE103
-#define ID_FILE_SAVE_AS 0xE104
-#define ID_APP_ABOUT 0xE140
-#define ID_APP_EXIT 0xE141
+// The application layer's commands, panes and strings (0xE000 and up):
+// File, Edit, Window and Help commands, F6/Shift+F6 panes, print preview.
+#include "framework/res/fw_resource.h"
 
 // ---- Editor window commands: motions, editing, clipboard, and the keys of
 // ---- the view's accelerator table (kept together; the key map uses them).
@@ -48,12 +43,6 @@
 #define ID_DELETE_BACK 32781
 #define ID_DELETE_LINE 32782
 #define ID_TOGGLE_OVERWRITE 32799
-#define ID_EDIT_CUT 0xE123
-#define ID_EDIT_COPY 0xE122
-#define ID_EDIT_PASTE 0xE125
-#define ID_EDIT_FIND 0xE124
-#define ID_EDIT_UNDO 0xE12B
-#define ID_EDIT_REDO 0xE12C
 #define ID_CLIPBOARD_APPEND 32833
 #define ID_LINE_COPY 32834
 #define ID_LINE_CUT 32835
@@ -64,7 +53,6 @@
 #define ID_TRANSPOSE_CHARS 32875
 #define ID_OPEN_FILE_AT_CARET 32836
 // Document, search, navigation, macros, outline and help keys
-#define ID_FILE_PRINT 0xE107
 #define ID_FILE_PROPERTIES 32865
 #define ID_FIND_NEXT 127
 #define ID_LAST_EDIT 32860
@@ -78,10 +66,4 @@
 #define ID_OUTLINE 32852
 #define ID_HELP_CONTEXT 0xE144
 #define ID_HELP_WORD 0xE145
-#define ID_NEXT_PANE 0xE150
-#define ID_PREV_PANE 0xE151
-// Print preview window
-#define ID_PREVIEW_CLOSE 0xE300
-#define ID_PREVIEW_NEXT 0xE302
-#define ID_PREVIEW_PREV 0xE303
 // ---- end of the editor window block
