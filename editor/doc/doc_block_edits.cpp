@@ -137,10 +137,11 @@ TextPos MarlDocCore::InsertFile(TextPos pos, const std::string& path, int line)
         return 0;
     }
     char* gap = m_text.GapStart();
-    std::size_t n = ReadTextFile(*reader, gap, static_cast<std::size_t>(size), error);
+    std::size_t lineFeeds = 0;
+    std::size_t n = ReadTextFile(*reader, gap, static_cast<std::size_t>(size), lineFeeds, error);
     // Decoding shortened the text: what it left behind must be gap zeros.
     std::memset(gap + n, 0, static_cast<std::size_t>(size) - n);
-    m_nLineCount += static_cast<int>(byte_scan::Count(gap, n, '\n'));
+    m_nLineCount += static_cast<int>(lineFeeds);
     m_text.Commit(static_cast<TextPos>(n));
     Journal(MakeRecord(RecordKind::InsertBlock, pos, line, static_cast<TextPos>(n)));
     if (error != FileError::None)

@@ -1,6 +1,5 @@
 // The document's side of new, open, save and close, the temporary copy and
 // the file flags.
-#include "editor/doc/byte_scan.h"
 #include "editor/doc/doc_messages.h"
 #include "editor/doc/file_error_report.h"
 #include "editor/doc/file_names.h"
@@ -129,12 +128,13 @@ bool MarlDocCore::LoadText(FileReader& reader, FileError& error)
     std::size_t length;
     {
         BlockLock lock(*block);
-        length = ReadTextFile(reader, lock.Data(), bytes, error);
+        std::size_t lineFeeds = 0;
+        length = ReadTextFile(reader, lock.Data(), bytes, lineFeeds, error);
         if (error != FileError::None)
             return false;
         // What decoding left behind the text must be zero, like any free byte.
         std::memset(lock.Data() + length, 0, bytes - length);
-        m_nLineCount = static_cast<int>(byte_scan::Count(lock.Data(), length, '\n'));
+        m_nLineCount = static_cast<int>(lineFeeds);
     }
     m_text.Adopt(std::move(block), static_cast<TextPos>(length));
     return true;

@@ -1,5 +1,6 @@
 #include "editor/doc/text_file_io.h"
 
+#include "editor/doc/byte_scan.h"
 #include "editor/doc/text_mode.h"
 
 #include <vector>
@@ -11,17 +12,25 @@ constexpr std::size_t kPiece = 256 * 1024;
 
 }  // namespace
 
-std::size_t ReadTextFile(FileReader& reader, char* dst, std::size_t size, FileError& error)
+std::size_t ReadTextFile(FileReader& reader, char* dst, std::size_t size, std::size_t& lineFeeds,
+                         FileError& error)
 {
     TextModeDecoder decoder;
     std::size_t raw = 0;
     std::size_t text = 0;
+    lineFeeds = 0;
     error = FileError::None;
     while (raw < size && !decoder.Ended()) {
         std::size_t want = size - raw < kPiece ? size - raw : kPiece;
-        std::size_t got = reader.Read(dst + raw, want, error);
-        // In place: the decoded text never overtakes the bytes still to read.
-        text += decoder.Decode(dst + raw, got, dst + text);
+        // Each piece lands right behind the text decoded so far (and one byte
+        // further while a CR waits for its LF), so decoding writes to memory
+        // that is still in the cache.  The text never overtakes the piece.
+        char* piece = dst + text + (decoder.HoldsCr() ? 1 : 0);
+        std::size_t got = reader.Read(piece, want, error);
+        std::size_t decoded = decoder.Decode(piece, got, dst + text);
+        // Counted while the piece is still in the cache.
+        lineFeeds += byte_scan::Count(dst + text, decoded, '\n');
+        text += decoded;
         raw += got;
         if (error != FileError::None)
             return text;

@@ -20,6 +20,8 @@ public:
     std::size_t Finish(char* dst);
     // A Ctrl-Z was met: whatever follows is not text.
     bool Ended() const { return m_ended; }
+    // A CR ended the last piece; Decode writes it (or not) before the next.
+    bool HoldsCr() const { return m_heldCr; }
 
 private:
     bool m_heldCr = false;
@@ -31,6 +33,8 @@ private:
 template <typename Flush>
 bool EncodeCrLf(std::string_view text, std::vector<char>& staging, Flush&& flush);
 
+// Encodes as much of `text` as fits into `room` bytes at out, removes it from
+// `text`, and returns the bytes written.
 std::size_t EncodeCrLfPiece(std::string_view& text, char* out, std::size_t room);
 
 template <typename Flush>
@@ -38,8 +42,8 @@ bool EncodeCrLf(std::string_view text, std::vector<char>& staging, Flush&& flush
 {
     while (!text.empty()) {
         std::size_t n = EncodeCrLfPiece(text, staging.data(), staging.size());
-        if (!flush(staging.data(), n))
-            return false;
+        if (n == 0 || !flush(staging.data(), n))
+            return false;  // (a staging buffer of one byte cannot take a CR LF)
     }
     return true;
 }
