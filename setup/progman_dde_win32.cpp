@@ -35,8 +35,8 @@ ProgmanOpen DdeProgmanChannel::Open()
     CONVCONTEXT context{};
     context.cb = sizeof context;
     // Not tested here: without a partner the first transaction fails.
-    m_conversation =
-        fw::DdeConversation(DdeConnect(m_instance.Id(), serviceName.get(), topicName.get(), &context));
+    m_conversation = fw::DdeConversation(
+        DdeConnect(m_instance.Id(), serviceName.get(), topicName.get(), &context));
     if (!m_conversation)
         m_lastError = DdeGetLastError(m_instance.Id());
     return ProgmanOpen::Ready;

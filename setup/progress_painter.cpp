@@ -53,8 +53,8 @@ void ProgressPainter::Paint(HDC dc, const RECT& updateArea, int width, int heigh
     progress.m_nProgressState = kProgressBoxDrawn;
 }
 
-void ProgressPainter::FillBackdrop(HDC dc, int width, int height,
-                                   const InstallProgress& progress, const PixelRect& barRect) const
+void ProgressPainter::FillBackdrop(HDC dc, int width, int height, const InstallProgress& progress,
+                                   const PixelRect& barRect) const
 {
     const BackdropColor c = SetupBackdropColor();
     const COLORREF backdrop = RGB(c.red, c.green, c.blue);
@@ -90,8 +90,7 @@ void ProgressPainter::DrawBox(HDC dc, int width, int height, PixelRect& barRect)
     barRect = BarInside(outline);
 }
 
-void ProgressPainter::DrawCaption(HDC dc, const PixelRect& barRect,
-                                  const InstallProgress& progress)
+void ProgressPainter::DrawCaption(HDC dc, const PixelRect& barRect, const InstallProgress& progress)
 {
     const PixelRect strip = CaptionStrip(barRect);
     Fill(dc, strip, kWhite);

@@ -5,7 +5,6 @@
 #include "setup/install_progress.h"
 #include "setup/progress_layout.h"
 
-
 class ProgressPainter {
 public:
     explicit ProgressPainter(HBITMAP backdropPicture) : m_picture(backdropPicture) {}

@@ -31,7 +31,6 @@ public:
 
     // What the painting reads; null when no install has begun.
     const InstallProgress* Progress() const;
-    const PixelRect& BarRect() const { return m_barRect; }
 
     // InstallView: repaints happen at once, without erasing.
     void RepaintAll() override;

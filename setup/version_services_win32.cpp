@@ -40,8 +40,7 @@ FoundFile Win32VersionServices::FindFile(bool shared, const std::string& name,
 }
 
 unsigned Win32VersionServices::InstallFile(unsigned flags, const std::string& name,
-                                           const std::string& sourceDir,
-                                           const std::string& destDir,
+                                           const std::string& sourceDir, const std::string& destDir,
                                            const std::string& currentDir, std::string& tempFile)
 {
     std::vector<char> source = Buffer(name);

@@ -40,8 +40,7 @@ std::string Received(HDDEDATA data)
     return bytes;
 }
 
-HDDEDATA CALLBACK Serve(UINT type, UINT, HCONV, HSZ topic, HSZ, HDDEDATA data, ULONG_PTR,
-                        ULONG_PTR)
+HDDEDATA CALLBACK Serve(UINT type, UINT, HCONV, HSZ topic, HSZ, HDDEDATA data, ULONG_PTR, ULONG_PTR)
 {
     switch (type) {
     case XTYP_CONNECT:
@@ -63,7 +62,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         return 2;
     g_record = __argv[2];
     const std::string stopFile = g_record + ".stop";
-    fw::DdeInstance instance = fw::DdeInstance::Initialize(Serve, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS);
+    fw::DdeInstance instance =
+        fw::DdeInstance::Initialize(Serve, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS);
     if (!instance)
         return 1;
     g_instance = instance.Id();

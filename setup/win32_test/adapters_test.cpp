@@ -24,8 +24,10 @@ TEST(ScriptProfile, ReadsTheScriptWithTheLookupsRulesAndCutsLongValues)
     TestFolder folder;
     const std::string longValue(300, 'x');
     WriteFileText(folder / "SETUP.INF", "[Application]\r\nTitle =  Demo  \r\nDir=\"C:\\DEMO\"\r\n"
-                                        "Group=" + longValue + "\r\n"
-                                        "[files]\r\n1=,A.EXE,,,10\r\n2=,B.DLL\r\n4=,D.TXT\r\n");
+                                        "Group=" +
+                                            longValue +
+                                            "\r\n"
+                                            "[files]\r\n1=,A.EXE,,,10\r\n2=,B.DLL\r\n4=,D.TXT\r\n");
     const ScriptProfile script(folder / "SETUP.INF");
     EXPECT_EQ(script.ReadString("application", "title"), "Demo");
     EXPECT_EQ(script.ReadString("Application", "Dir"), "C:\\DEMO");
@@ -89,7 +91,8 @@ TEST(VersionServices, OlderFileLeavesTheNewerOneAndNoTemporaryCopy)
     CopyFileA(kNew.c_str(), (target / "APP.EXE").c_str(), FALSE);
     Win32VersionServices versions;
     std::string temp;
-    const unsigned first = versions.InstallFile(0, "APP.EXE", source.Path(), target.Path(), target.Path(), temp);
+    const unsigned first =
+        versions.InstallFile(0, "APP.EXE", source.Path(), target.Path(), target.Path(), temp);
     EXPECT_TRUE(first & kInstallSourceOld) << std::hex << first;
     EXPECT_TRUE(first & kInstallMismatch) << std::hex << first;
     DeleteFileA((target.Path() + "\\" + temp).c_str()); // this probe's own copy

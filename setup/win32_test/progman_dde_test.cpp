@@ -61,8 +61,8 @@ private:
             std::lock_guard<std::mutex> lock(s_mutex);
             s_received.clear();
         }
-        fw::DdeInstance instance = fw::DdeInstance::Initialize(
-            Callback, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS);
+        fw::DdeInstance instance =
+            fw::DdeInstance::Initialize(Callback, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS);
         fw::DdeString service(instance.Id(), kService);
         DdeNameService(instance.Id(), service.get(), nullptr, DNS_REGISTER);
         m_ready = true;
@@ -84,10 +84,7 @@ private:
 
 // Points the client at a service for the length of a test.
 struct ServiceOverride {
-    explicit ServiceOverride(const char* name)
-    {
-        _putenv_s(kTestServiceVariable, name);
-    }
+    explicit ServiceOverride(const char* name) { _putenv_s(kTestServiceVariable, name); }
     ~ServiceOverride() { _putenv_s(kTestServiceVariable, ""); }
 };
 

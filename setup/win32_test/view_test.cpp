@@ -248,7 +248,8 @@ TEST(WizardPages, WelcomeNamesTheProductAndHasNoWayBack)
     }});
     CWelcomePage page(nullptr, nullptr, model);
     EXPECT_EQ(page.Run(), PageResult::Cancel);
-    EXPECT_EQ(text, "Welcome to the Demo Setup program. This program will install Demo on your system.");
+    EXPECT_EQ(text,
+              "Welcome to the Demo Setup program. This program will install Demo on your system.");
     EXPECT_FALSE(backEnabled);
 }
 
