@@ -18,8 +18,8 @@ namespace fw {
 // Open and save-as.
 
 struct FileFilter {
-    std::string description;  // "C/C++ Source"
-    std::string mask;         // "*.c;*.cpp"
+    std::string description; // "C/C++ Source"
+    std::string mask;        // "*.c;*.cpp"
 };
 
 // The platform's filter list: description NUL mask NUL ... NUL.
@@ -37,31 +37,31 @@ std::vector<std::string> ParseFileNames(std::string_view buffer, bool multiSelec
 
 struct FileDialogOptions {
     HWND owner = nullptr;
-    std::string title;       // empty: the platform's "Open" / "Save As"
-    std::string filter;      // MakeFilterList, or a filter list of the program's
-    DWORD filterIndex = 1;   // one-based
-    std::string initialDir;  // empty: the current directory
-    std::string fileName;    // initial name
-    std::string defaultExt;  // without the dot
+    std::string title;      // empty: the platform's "Open" / "Save As"
+    std::string filter;     // MakeFilterList, or a filter list of the program's
+    DWORD filterIndex = 1;  // one-based
+    std::string initialDir; // empty: the current directory
+    std::string fileName;   // initial name
+    std::string defaultExt; // without the dot
     size_t bufferSize = 4096;
     bool multiSelect = false;
-    bool mustExist = true;         // open: each chosen file must exist
+    bool mustExist = true; // open: each chosen file must exist
     bool pathMustExist = true;
-    bool showReadOnly = false;     // offer the read-only box
-    bool readOnlyChecked = false;  // its initial state
-    bool overwritePrompt = true;   // save: ask before replacing a file
+    bool showReadOnly = false;    // offer the read-only box
+    bool readOnlyChecked = false; // its initial state
+    bool overwritePrompt = true;  // save: ask before replacing a file
     bool explorerStyle = true;
-    UINT templateId = 0;           // a custom template of the program's
-    LPOFNHOOKPROC hook = nullptr;  // with a template: the hook that serves it
+    UINT templateId = 0;          // a custom template of the program's
+    LPOFNHOOKPROC hook = nullptr; // with a template: the hook that serves it
     LPARAM hookData = 0;
-    DWORD extraFlags = 0;          // further OFN_ flags
+    DWORD extraFlags = 0; // further OFN_ flags
 };
 
 struct FileDialogResult {
-    std::vector<std::string> paths;  // in the dialog's order; empty: cancelled or failed
-    bool readOnly = false;           // state of the read-only box
+    std::vector<std::string> paths; // in the dialog's order; empty: cancelled or failed
+    bool readOnly = false;          // state of the read-only box
     DWORD filterIndex = 0;
-    DWORD error = 0;  // CommDlgExtendedError() of a failure (FNERR_BUFFERTOOSMALL, ...); 0 on cancel
+    DWORD error = 0; // CommDlgExtendedError() of a failure (FNERR_BUFFERTOOSMALL, ...); 0 on cancel
     explicit operator bool() const { return !paths.empty(); }
 };
 
@@ -74,11 +74,11 @@ FileDialogResult ShowSaveDialog(const FileDialogOptions& options);
 struct FontChoice {
     LOGFONTA font{};
     COLORREF color = 0;
-    int pointSize = 0;  // tenths of a point
+    int pointSize = 0; // tenths of a point
 };
 
-std::optional<FontChoice> ChooseScreenFont(HWND owner, const LOGFONTA& initial,
-                                           COLORREF color = 0, DWORD extraFlags = 0);
+std::optional<FontChoice> ChooseScreenFont(HWND owner, const LOGFONTA& initial, COLORREF color = 0,
+                                           DWORD extraFlags = 0);
 
 // ---------------------------------------------------------------------------
 // Printer chosen by the user: the device mode and names blocks of the
@@ -115,11 +115,11 @@ public:
 
     struct Options {
         HWND owner = nullptr;
-        bool replace = false;  // the Replace dialog, else Find
+        bool replace = false; // the Replace dialog, else Find
         std::string findWhat;
         std::string replaceWith;
-        DWORD flags = FR_DOWN;  // initial FR_ flags
-        UINT templateId = 0;    // a custom template of the program's
+        DWORD flags = FR_DOWN; // initial FR_ flags
+        UINT templateId = 0;   // a custom template of the program's
     };
 
     FindReplaceDialog() = default;
@@ -166,4 +166,4 @@ private:
     HWND m_hWnd = nullptr;
 };
 
-}  // namespace fw
+} // namespace fw

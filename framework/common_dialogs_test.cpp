@@ -34,15 +34,24 @@ TEST(FileNamesTest, EveryPathOfTheNameBuffer)
         {"several", BUF("C:\\src\0a.c\0b.h\0\0"), true, true, {"C:\\src\\a.c", "C:\\src\\b.h"}},
         {"several in a root", BUF("C:\\\0a.c\0b.h\0\0"), true, true, {"C:\\a.c", "C:\\b.h"}},
         {"one of a multi-select", BUF("C:\\src\\one.c\0\0"), true, true, {"C:\\src\\one.c"}},
-        {"blanks are part of names", BUF("C:\\My Files\0a b.txt\0c.txt\0\0"), true, true,
+        {"blanks are part of names",
+         BUF("C:\\My Files\0a b.txt\0c.txt\0\0"),
+         true,
+         true,
          {"C:\\My Files\\a b.txt", "C:\\My Files\\c.txt"}},
         {"single select", BUF("C:\\x y\\one.txt\0stale\0\0"), false, true, {"C:\\x y\\one.txt"}},
         {"nothing", BUF("\0\0"), true, true, {}},
         {"empty buffer", std::string_view(), true, true, {}},
-        {"a name cut off by the buffer is dropped", BUF("C:\\d\0a.txt\0b.t"), true, true,
+        {"a name cut off by the buffer is dropped",
+         BUF("C:\\d\0a.txt\0b.t"),
+         true,
+         true,
          {"C:\\d\\a.txt"}},
         {"a path cut off by the buffer is dropped", BUF("C:\\dir\\fil"), false, true, {}},
-        {"old style, several", BUF("C:\\DIR A.TXT B.TXT\0"), true, false,
+        {"old style, several",
+         BUF("C:\\DIR A.TXT B.TXT\0"),
+         true,
+         false,
          {"C:\\DIR\\A.TXT", "C:\\DIR\\B.TXT"}},
         {"old style, one", BUF("C:\\DIR\\A.TXT\0"), true, false, {"C:\\DIR\\A.TXT"}},
     };
@@ -83,8 +92,7 @@ protected:
 
     // Runs `show` (a modal common dialog) while `steps` drive the dialog it
     // opens; a dialog left open is cancelled and fails the test.
-    template <typename Show>
-    auto RunCommonDialog(Show show, std::vector<StepRunner::Step> steps)
+    template <typename Show> auto RunCommonDialog(Show show, std::vector<StepRunner::Step> steps)
     {
         StepRunner runner(std::move(steps), [&] {
             if (HWND open = fw::test::FindOwnedDialog(owner.GetHwnd()))
@@ -210,12 +218,11 @@ TEST_F(CommonDialogTest, CancelledOpenDialogReturnsNothing)
 {
     fw::FileDialogOptions options;
     options.owner = owner.GetHwnd();
-    fw::FileDialogResult result = RunCommonDialog(
-        [&] { return fw::ShowOpenDialog(options); },
-        {[&] {
-            PostMessageA(fw::test::FindOwnedDialog(owner.GetHwnd()), WM_COMMAND,
-                         MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        }});
+    fw::FileDialogResult result =
+        RunCommonDialog([&] { return fw::ShowOpenDialog(options); }, {[&] {
+                            PostMessageA(fw::test::FindOwnedDialog(owner.GetHwnd()), WM_COMMAND,
+                                         MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                        }});
     EXPECT_FALSE(result);
     EXPECT_EQ(result.error, 0u) << "a cancel is not a failure";
 }
@@ -231,8 +238,7 @@ TEST_F(CommonDialogTest, FontDialogStartsFromAndReturnsALogfont)
 
     std::string shownFace;
     std::optional<fw::FontChoice> choice = RunCommonDialog(
-        [&] { return fw::ChooseScreenFont(owner.GetHwnd(), initial, RGB(0, 0, 255)); },
-        {[&] {
+        [&] { return fw::ChooseScreenFont(owner.GetHwnd(), initial, RGB(0, 0, 255)); }, {[&] {
             HWND dialog = fw::test::FindOwnedDialog(owner.GetHwnd());
             if (!dialog)
                 return StepRunner::Again();
@@ -339,9 +345,9 @@ TEST_F(FindReplaceTest, CustomTemplateDialogShowsAndNotifiesItsOwner)
 
     SendDlgItemMessageA(hWnd, IDC_TEST_REGEX, BM_CLICK, 0, 0);
     EXPECT_TRUE(find.regex) << "the template's own box reaches the object";
-    SendDlgItemMessageA(hWnd, chx2, BM_CLICK, 0, 0);  // match case
+    SendDlgItemMessageA(hWnd, chx2, BM_CLICK, 0, 0); // match case
     SetDlgItemTextA(hWnd, edt1, "ne+dle");
-    SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);  // Find Next
+    SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); // Find Next
 
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].dialog, &find);
@@ -376,9 +382,10 @@ TEST_F(FindReplaceTest, ReplaceDialogReportsReplaceAllAndTakesTabNavigation)
     SetFocus(findBox);
     PostMessageA(findBox, WM_KEYDOWN, VK_TAB, 0x000F0001);
     fw::test::Pump(30);
-    EXPECT_EQ(GetFocus(), GetDlgItem(hWnd, edt2)) << "Tab reached the dialog through pre-translation";
+    EXPECT_EQ(GetFocus(), GetDlgItem(hWnd, edt2))
+        << "Tab reached the dialog through pre-translation";
 
-    SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(psh2, BN_CLICKED), 0);  // Replace All
+    SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(psh2, BN_CLICKED), 0); // Replace All
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_TRUE(notices[0].flags & FR_REPLACEALL);
     EXPECT_EQ(notices[0].findWhat, "a");
@@ -399,4 +406,4 @@ TEST(FindReplaceNoticeTest, ForeignStructuresAreNotTakenForDialogs)
     EXPECT_NE(fw::FindReplaceDialog::Message(), 0u);
 }
 
-}  // namespace
+} // namespace

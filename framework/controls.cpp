@@ -27,7 +27,7 @@ std::string ItemText(HWND hWnd, UINT lenMsg, UINT textMsg, int index)
         return {};
     return std::string(buffer.data(), static_cast<size_t>(got));
 }
-}  // namespace
+} // namespace
 
 std::string ListBoxControl::GetItemText(int index) const
 {
@@ -39,4 +39,4 @@ std::string ComboBoxControl::GetItemText(int index) const
     return ItemText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
-}  // namespace fw
+} // namespace fw

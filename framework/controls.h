@@ -64,7 +64,10 @@ public:
     int GetCount() const { return static_cast<int>(Send(LB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(Send(LB_GETCURSEL)); }
     int SetCurSel(int index) const { return static_cast<int>(Send(LB_SETCURSEL, index)); }
-    int AddString(const std::string& s) const { return static_cast<int>(Send(LB_ADDSTRING, 0, Str(s))); }
+    int AddString(const std::string& s) const
+    {
+        return static_cast<int>(Send(LB_ADDSTRING, 0, Str(s)));
+    }
     int InsertString(int index, const std::string& s) const
     {
         return static_cast<int>(Send(LB_INSERTSTRING, index, Str(s)));
@@ -87,7 +90,10 @@ public:
     int GetCount() const { return static_cast<int>(Send(CB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(Send(CB_GETCURSEL)); }
     int SetCurSel(int index) const { return static_cast<int>(Send(CB_SETCURSEL, index)); }
-    int AddString(const std::string& s) const { return static_cast<int>(Send(CB_ADDSTRING, 0, Str(s))); }
+    int AddString(const std::string& s) const
+    {
+        return static_cast<int>(Send(CB_ADDSTRING, 0, Str(s)));
+    }
     int InsertString(int index, const std::string& s) const
     {
         return static_cast<int>(Send(CB_INSERTSTRING, index, Str(s)));
@@ -104,4 +110,4 @@ public:
     bool HasEdit() const { return (Style() & 3) != CBS_DROPDOWNLIST; }
 };
 
-}  // namespace fw
+} // namespace fw

@@ -156,4 +156,4 @@ std::string RangeMessage(long long low, long long high)
     return FormatRangeMessage(n > 0 ? pattern : kDefaultRangeMessage, low, high);
 }
 
-}  // namespace fw
+} // namespace fw

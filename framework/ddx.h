@@ -18,7 +18,7 @@ inline constexpr char kDefaultRangeMessage[] = "Please enter an integer between 
 
 struct ValidationError {
     int controlId;
-    std::string message;  // shown with the exclamation icon
+    std::string message; // shown with the exclamation icon
 };
 
 class DataExchange {
@@ -76,4 +76,4 @@ private:
 // has string kRangeMessageStringId.
 std::string RangeMessage(long long low, long long high);
 
-}  // namespace fw
+} // namespace fw

@@ -42,7 +42,7 @@ bool IsEditControl(HWND hWnd)
     return lstrcmpiA(name, "Edit") == 0;
 }
 
-}  // namespace
+} // namespace
 
 void CenterWindowOver(HWND window, HWND over)
 {
@@ -146,10 +146,10 @@ bool Dialog::PreTranslateModeless(MSG& msg)
         return false;
     std::vector<HWND>& windows = ModelessWindows();
     // Windows destroyed behind the layer's back (a common dialog) drop out.
-    windows.erase(std::remove_if(windows.begin(), windows.end(),
-                                 [](HWND h) { return !IsWindow(h); }),
-                  windows.end());
-    const std::vector<HWND> snapshot = windows;  // a dialog may close on this key
+    windows.erase(
+        std::remove_if(windows.begin(), windows.end(), [](HWND h) { return !IsWindow(h); }),
+        windows.end());
+    const std::vector<HWND> snapshot = windows; // a dialog may close on this key
     for (HWND hWnd : snapshot) {
         if (msg.hwnd != hWnd && !IsChild(hWnd, msg.hwnd))
             continue;
@@ -326,4 +326,4 @@ INT_PTR CALLBACK Dialog::StaticDialogProc(HWND hWnd, UINT msg, WPARAM wParam, LP
     return Trampoline(hWnd, msg, wParam, lParam, creating);
 }
 
-}  // namespace fw
+} // namespace fw

@@ -102,8 +102,7 @@ protected:
     static INT_PTR CALLBACK StaticDialogProc(HWND, UINT, WPARAM, LPARAM);
     // Shared by every dialog procedure of the layer: `creating` is the
     // object to bind at WM_INITDIALOG.
-    static INT_PTR Trampoline(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                              Dialog* creating);
+    static INT_PTR Trampoline(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, Dialog* creating);
 
 private:
     INT_PTR Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -116,4 +115,4 @@ private:
     bool m_modal = false;
 };
 
-}  // namespace fw
+} // namespace fw

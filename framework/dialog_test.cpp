@@ -34,7 +34,9 @@ constexpr int kNameLimit = 8;
 
 class DataDialog : public fw::Dialog {
 public:
-    explicit DataDialog(HWND owner, Values initial) : Dialog(IDD_TEST_DATA, owner), values(initial) {}
+    explicit DataDialog(HWND owner, Values initial) : Dialog(IDD_TEST_DATA, owner), values(initial)
+    {
+    }
 
     Values values;
     bool commandReached = false;
@@ -96,8 +98,7 @@ protected:
 
     // Runs `dialog` modally with `steps`; a dialog the steps leave open is
     // cancelled and fails the test.
-    template <typename D>
-    INT_PTR RunModal(D& dialog, std::vector<StepRunner::Step> steps)
+    template <typename D> INT_PTR RunModal(D& dialog, std::vector<StepRunner::Step> steps)
     {
         // The dialog manager shows the dialog when its loop first idles.
         steps.insert(steps.begin(), [&] {
@@ -128,8 +129,8 @@ TEST_F(DialogTest, ValuesGoIntoTheControlsAndComeBackEdited)
                   shownInControls.number = std::stoi(Text(dlg, IDC_TEST_NUMBER));
                   shownInControls.flag = dlg.IsItemChecked(IDC_TEST_FLAG);
                   shownInControls.radio = dlg.IsItemChecked(IDC_TEST_RADIO_SECOND) ? 1 : -1;
-                  shownInControls.listIndex = static_cast<int>(
-                      SendMessageA(Item(dlg, IDC_TEST_LIST), LB_GETCURSEL, 0, 0));
+                  shownInControls.listIndex =
+                      static_cast<int>(SendMessageA(Item(dlg, IDC_TEST_LIST), LB_GETCURSEL, 0, 0));
                   shownInControls.comboText = Text(dlg, IDC_TEST_COMBO);
                   shownInControls.dropText = Text(dlg, IDC_TEST_DROPLIST);
               },
@@ -180,12 +181,13 @@ TEST_F(DialogTest, NothingCheckedOrSelectedReadsBackAsMinusOne)
     in.radio = 0;
     in.listIndex = 1;
     DataDialog dlg(owner.GetHwnd(), in);
-    RunModal(dlg, {[&] {
-                       for (int id : {IDC_TEST_RADIO_FIRST, IDC_TEST_RADIO_SECOND, IDC_TEST_RADIO_THIRD})
-                           dlg.CheckItem(id, false);
-                       SendMessageA(Item(dlg, IDC_TEST_LIST), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-                   },
-                   [&] { Click(Item(dlg, IDOK)); }});
+    RunModal(dlg,
+             {[&] {
+                  for (int id : {IDC_TEST_RADIO_FIRST, IDC_TEST_RADIO_SECOND, IDC_TEST_RADIO_THIRD})
+                      dlg.CheckItem(id, false);
+                  SendMessageA(Item(dlg, IDC_TEST_LIST), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+              },
+              [&] { Click(Item(dlg, IDOK)); }});
     EXPECT_EQ(dlg.values.radio, -1);
     EXPECT_EQ(dlg.values.listIndex, -1);
     EXPECT_EQ(dlg.values.listText, "");
@@ -231,9 +233,10 @@ struct RangeCase {
 TEST_F(DialogTest, NumberOutsideItsRangeKeepsTheDialogOpenWithTheFocusOnIt)
 {
     const RangeCase cases[] = {
-        {"0", false, 0},   {"33", false, 0},  {"abc", false, 0}, {"", false, 0},
-        {"7x", false, 0},  {"99999999999999999999", false, 0},   {"1", true, 1},
-        {"32", true, 32},  {" 5 ", true, 5},  {"+7", true, 7},
+        {"0", false, 0}, {"33", false, 0}, {"abc", false, 0},
+        {"", false, 0},  {"7x", false, 0}, {"99999999999999999999", false, 0},
+        {"1", true, 1},  {"32", true, 32}, {" 5 ", true, 5},
+        {"+7", true, 7},
     };
     MessageRecorder messages;
     DataDialog dlg(owner.GetHwnd(), Values{"keep", 12, false, 0, 0, "", "", ""});
@@ -265,7 +268,8 @@ TEST_F(DialogTest, NumberOutsideItsRangeKeepsTheDialogOpenWithTheFocusOnIt)
             EXPECT_EQ(GetFocus(), field) << "focus back on the field";
             DWORD selection = static_cast<DWORD>(SendMessageA(field, EM_GETSEL, 0, 0));
             EXPECT_EQ(LOWORD(selection), 0);
-            EXPECT_EQ(HIWORD(selection), std::string(c.typed).size()) << "the wrong text is selected";
+            EXPECT_EQ(HIWORD(selection), std::string(c.typed).size())
+                << "the wrong text is selected";
             EXPECT_EQ(dlg.values.number, 12) << "a refused value is not stored";
             ASSERT_EQ(messages.shown.size(), 1u);
             EXPECT_EQ(messages.shown[0].text, "Please enter an integer between 1 and 32.");
@@ -310,11 +314,11 @@ TEST_F(DialogTest, DialogIsFoundFromItsWindowAndCentredOnItsOwner)
     fw::Window* found = nullptr;
     RECT dialogBox{}, ownerBox{};
     RunModal(dlg, {[&] {
-                       found = fw::Window::FromHandle(dlg.GetHwnd());
-                       GetWindowRect(dlg.GetHwnd(), &dialogBox);
-                       GetWindowRect(owner.GetHwnd(), &ownerBox);
-                       dlg.EndDialog(IDCANCEL);
-                   }});
+                 found = fw::Window::FromHandle(dlg.GetHwnd());
+                 GetWindowRect(dlg.GetHwnd(), &dialogBox);
+                 GetWindowRect(owner.GetHwnd(), &ownerBox);
+                 dlg.EndDialog(IDCANCEL);
+             }});
     EXPECT_EQ(found, &dlg);
     const int dx = (dialogBox.left + dialogBox.right) - (ownerBox.left + ownerBox.right);
     const int dy = (dialogBox.top + dialogBox.bottom) - (ownerBox.top + ownerBox.bottom);
@@ -334,9 +338,9 @@ TEST_F(DialogTest, ApplicationColoursPaintEveryDialog)
     const int pause = fw::test::PauseForScreenshot();
     RunModal(dlg, {[&] {
                        HDC dc = GetDC(dlg.GetHwnd());
-                       dialogBrush = reinterpret_cast<HBRUSH>(SendMessageA(
-                           dlg.GetHwnd(), WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
-                           reinterpret_cast<LPARAM>(dlg.GetHwnd())));
+                       dialogBrush = reinterpret_cast<HBRUSH>(
+                           SendMessageA(dlg.GetHwnd(), WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                                        reinterpret_cast<LPARAM>(dlg.GetHwnd())));
                        staticBrush = reinterpret_cast<HBRUSH>(SendMessageA(
                            dlg.GetHwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                            reinterpret_cast<LPARAM>(Item(dlg, IDC_TEST_FLAG))));
@@ -350,9 +354,9 @@ TEST_F(DialogTest, ApplicationColoursPaintEveryDialog)
                    [&] {
                        fw::Dialog::ResetColors();
                        HDC dc = GetDC(dlg.GetHwnd());
-                       afterReset = reinterpret_cast<HBRUSH>(SendMessageA(
-                           dlg.GetHwnd(), WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
-                           reinterpret_cast<LPARAM>(dlg.GetHwnd())));
+                       afterReset = reinterpret_cast<HBRUSH>(
+                           SendMessageA(dlg.GetHwnd(), WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                                        reinterpret_cast<LPARAM>(dlg.GetHwnd())));
                        ReleaseDC(dlg.GetHwnd(), dc);
                        dlg.EndDialog(IDCANCEL);
                    }});
@@ -362,6 +366,46 @@ TEST_F(DialogTest, ApplicationColoursPaintEveryDialog)
     EXPECT_EQ(text, ink);
     EXPECT_EQ(back, grey);
     EXPECT_NE(afterReset, dialogBrush) << "reset gives the system's colours back";
+}
+
+// An edit that refuses digits: a control of a dialog sub-classed by an object.
+class NoDigitsEdit : public fw::Window {
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (msg == WM_CHAR && wParam >= '0' && wParam <= '9')
+            return 0;
+        return Window::WindowProc(msg, wParam, lParam);
+    }
+};
+
+class SubclassingDialog : public DataDialog {
+public:
+    using DataDialog::DataDialog;
+    NoDigitsEdit nameEdit;
+    bool attached = false;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        attached = SubclassItem(IDC_TEST_NAME, nameEdit);
+        return DataDialog::OnInitDialog();
+    }
+};
+
+TEST_F(DialogTest, SubclassedControlSeesItsMessagesFirst)
+{
+    SubclassingDialog dlg(owner.GetHwnd(), Values{"", 1, false, 0, 0, "", "", ""});
+    INT_PTR result = RunModal(dlg, {[&] {
+                                        EXPECT_EQ(fw::Window::FromHandle(Item(dlg, IDC_TEST_NAME)),
+                                                  &dlg.nameEdit);
+                                        TypeText(Item(dlg, IDC_TEST_NAME), "a1b2c3");
+                                    },
+                                    [&] { Click(Item(dlg, IDOK)); }});
+    EXPECT_TRUE(dlg.attached);
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dlg.values.name, "abc");
+    EXPECT_EQ(dlg.nameEdit.GetHwnd(), nullptr) << "let go when the control went";
 }
 
 // ---------------------------------------------------------------------------
@@ -440,10 +484,20 @@ TEST(IntegerTextTest, ParsesWholeNumbersOnly)
         const char* text;
         std::optional<long long> value;
     } cases[] = {
-        {"0", 0},        {"-12", -12},    {"+12", 12},     {"  42\t", 42},
-        {"", {}},        {" ", {}},       {"-", {}},       {"+", {}},
-        {"+-1", {}},     {"1 2", {}},     {"12a", {}},     {"0x10", {}},
-        {"1.5", {}},     {"9223372036854775807", 9223372036854775807LL},
+        {"0", 0},
+        {"-12", -12},
+        {"+12", 12},
+        {"  42\t", 42},
+        {"", {}},
+        {" ", {}},
+        {"-", {}},
+        {"+", {}},
+        {"+-1", {}},
+        {"1 2", {}},
+        {"12a", {}},
+        {"0x10", {}},
+        {"1.5", {}},
+        {"9223372036854775807", 9223372036854775807LL},
         {"9223372036854775808", {}},
     };
     for (const Case& c : cases)
@@ -458,4 +512,4 @@ TEST(IntegerTextTest, RangeMessageFillsBothPlaces)
     EXPECT_EQ(fw::RangeMessage(1, 2000000), "Please enter an integer between 1 and 2000000.");
 }
 
-}  // namespace
+} // namespace

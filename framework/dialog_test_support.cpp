@@ -32,7 +32,7 @@ std::map<UINT_PTR, StepRunner*>& Runners()
 }
 
 StepRunner* g_running = nullptr;
-}  // namespace
+} // namespace
 
 StepRunner::StepRunner(std::vector<Step> steps, Step rescue, int timeoutMs)
     : m_steps(std::move(steps)), m_rescue(std::move(rescue)),
@@ -127,7 +127,7 @@ BOOL CALLBACK FindDialogProc(HWND hWnd, LPARAM lParam)
     }
     return TRUE;
 }
-}  // namespace
+} // namespace
 
 HWND FindOwnedDialog(HWND owner)
 {
@@ -160,4 +160,4 @@ int PauseForScreenshot()
     return value ? std::atoi(value) : 0;
 }
 
-}  // namespace fw::test
+} // namespace fw::test

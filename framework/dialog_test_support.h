@@ -74,4 +74,4 @@ void Click(HWND button);
 // unset): how long a test keeps its window up for a screenshot.
 int PauseForScreenshot();
 
-}  // namespace fw::test
+} // namespace fw::test

@@ -106,7 +106,7 @@ FileDialogResult Run(const FileDialogOptions& o, DWORD flags, BOOL(WINAPI* show)
     return result;
 }
 
-}  // namespace
+} // namespace
 
 std::string MakeFilterList(const std::vector<FileFilter>& filters)
 {
@@ -130,7 +130,7 @@ std::vector<FileFilter> SplitFilterList(std::string_view list)
         if (description.empty())
             break;
         std::string_view mask = NextString(list, pos);
-        if (mask.empty())  // unpaired, or cut off by the buffer's end
+        if (mask.empty()) // unpaired, or cut off by the buffer's end
             break;
         filters.push_back({std::string(description), std::string(mask)});
     }
@@ -160,7 +160,7 @@ std::vector<std::string> ParseFileNames(std::string_view buffer, bool multiSelec
          name = NextString(buffer, pos))
         paths.push_back(JoinPath(first, name));
     if (paths.empty())
-        paths.emplace_back(first);  // one file: its full path alone
+        paths.emplace_back(first); // one file: its full path alone
     return paths;
 }
 
@@ -180,4 +180,4 @@ FileDialogResult ShowSaveDialog(const FileDialogOptions& options)
     return Run(options, flags, GetSaveFileNameA);
 }
 
-}  // namespace fw
+} // namespace fw

@@ -19,7 +19,7 @@ void CopyText(char (&target)[FindReplaceDialog::kTextSize], const std::string& t
     target[n] = '\0';
 }
 
-}  // namespace
+} // namespace
 
 FindReplaceDialog::~FindReplaceDialog()
 {
@@ -113,7 +113,7 @@ UINT_PTR FindReplaceDialog::Hook(UINT msg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE
-                                                                                     : FALSE;
+                                                                                         : FALSE;
     case WM_DESTROY:
         RemovePropA(m_hWnd, kObjectProp);
         Dialog::UnregisterModeless(m_hWnd);
@@ -125,4 +125,4 @@ UINT_PTR FindReplaceDialog::Hook(UINT msg, WPARAM wParam, LPARAM lParam)
     }
 }
 
-}  // namespace fw
+} // namespace fw

@@ -77,4 +77,4 @@ OwnedDC PrinterSettings::CreatePrinterDC() const
                              base + dn.wOutputOffset, mode.get()));
 }
 
-}  // namespace fw
+} // namespace fw

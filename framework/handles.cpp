@@ -34,7 +34,7 @@ const char* ValueName(const std::string& name)
 {
     return name.empty() ? nullptr : name.c_str();
 }
-}  // namespace
+} // namespace
 
 RegKey RegKey::Create(HKEY parent, const std::string& subKey, REGSAM access) noexcept
 {
@@ -95,17 +95,16 @@ std::optional<DWORD> RegKey::GetDword(const std::string& name) const noexcept
 
 bool RegKey::SetString(const std::string& name, const std::string& value) noexcept
 {
-    return m_key &&
-           RegSetValueExA(m_key.get(), ValueName(name), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(value.c_str()),
-                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+    return m_key && RegSetValueExA(m_key.get(), ValueName(name), 0, REG_SZ,
+                                   reinterpret_cast<const BYTE*>(value.c_str()),
+                                   static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
 bool RegKey::SetDword(const std::string& name, DWORD value) noexcept
 {
-    return m_key && RegSetValueExA(m_key.get(), ValueName(name), 0, REG_DWORD,
-                                   reinterpret_cast<const BYTE*>(&value),
-                                   sizeof value) == ERROR_SUCCESS;
+    return m_key &&
+           RegSetValueExA(m_key.get(), ValueName(name), 0, REG_DWORD,
+                          reinterpret_cast<const BYTE*>(&value), sizeof value) == ERROR_SUCCESS;
 }
 
 bool RegKey::DeleteValue(const std::string& name) noexcept
@@ -160,4 +159,4 @@ void DdeString::reset() noexcept
     m_hsz = nullptr;
 }
 
-}  // namespace fw
+} // namespace fw

@@ -15,8 +15,7 @@ namespace fw {
 // UniqueHandle: one handle released by Traits::Close.  Traits gives
 //   using Handle = ...;  static Handle Invalid() noexcept;
 //   static void Close(Handle) noexcept;
-template <typename Traits>
-class UniqueHandle {
+template <typename Traits> class UniqueHandle {
 public:
     using Handle = typename Traits::Handle;
 
@@ -52,14 +51,12 @@ private:
 };
 
 namespace detail {
-template <typename H>
-struct NullTraits {
+template <typename H> struct NullTraits {
     using Handle = H;
     static Handle Invalid() noexcept { return nullptr; }
 };
 
-template <typename G>
-struct GdiTraits : NullTraits<G> {
+template <typename G> struct GdiTraits : NullTraits<G> {
     static void Close(G h) noexcept { DeleteObject(h); }
 };
 struct DeleteDcTraits : NullTraits<HDC> {
@@ -103,12 +100,11 @@ struct DdeConvTraits : NullTraits<HCONV> {
 struct DdeDataTraits : NullTraits<HDDEDATA> {
     static void Close(HDDEDATA h) noexcept { DdeFreeDataHandle(h); }
 };
-}  // namespace detail
+} // namespace detail
 
 // ---------------------------------------------------------------------------
 // GDI objects (DeleteObject).  Stock objects must not be put in here.
-template <typename G>
-using GdiObject = UniqueHandle<detail::GdiTraits<G>>;
+template <typename G> using GdiObject = UniqueHandle<detail::GdiTraits<G>>;
 using Pen = GdiObject<HPEN>;
 using Brush = GdiObject<HBRUSH>;
 using Font = GdiObject<HFONT>;
@@ -172,10 +168,7 @@ private:
 // BeginPaint / EndPaint, for WM_PAINT handlers.
 class PaintDC {
 public:
-    explicit PaintDC(HWND hWnd) noexcept : m_hWnd(hWnd), m_ps{}
-    {
-        m_dc = BeginPaint(hWnd, &m_ps);
-    }
+    explicit PaintDC(HWND hWnd) noexcept : m_hWnd(hWnd), m_ps{} { m_dc = BeginPaint(hWnd, &m_ps); }
     ~PaintDC()
     {
         if (m_dc)
@@ -249,8 +242,7 @@ private:
 };
 
 // GlobalLock / GlobalUnlock.
-template <typename T = char>
-class GlobalLockGuard {
+template <typename T = char> class GlobalLockGuard {
 public:
     explicit GlobalLockGuard(HGLOBAL h) noexcept
         : m_mem(h), m_ptr(h ? static_cast<T*>(GlobalLock(h)) : nullptr)
@@ -292,8 +284,7 @@ public:
     }
     ClipboardSession(const ClipboardSession&) = delete;
     ClipboardSession& operator=(const ClipboardSession&) = delete;
-    ClipboardSession(ClipboardSession&& other) noexcept
-        : m_open(std::exchange(other.m_open, false))
+    ClipboardSession(ClipboardSession&& other) noexcept : m_open(std::exchange(other.m_open, false))
     {
     }
     ClipboardSession& operator=(ClipboardSession&&) = delete;
@@ -304,7 +295,10 @@ public:
     // with the caller and is freed by its owner.
     bool SetData(UINT format, GlobalMemory& data) noexcept;
     // Owned by the clipboard: lock it, never free it.
-    HANDLE GetData(UINT format) const noexcept { return m_open ? GetClipboardData(format) : nullptr; }
+    HANDLE GetData(UINT format) const noexcept
+    {
+        return m_open ? GetClipboardData(format) : nullptr;
+    }
 
 private:
     bool m_open;
@@ -384,4 +378,4 @@ private:
     HSZ m_hsz = nullptr;
 };
 
-}  // namespace fw
+} // namespace fw

@@ -55,8 +55,8 @@ TEST(HandlesTest, GdiObjectsOfEveryKindAreDeletedAtScopeEnd)
         for (int i = 0; i < 40; ++i) {
             pens.emplace_back(CreatePen(PS_SOLID, 1, RGB(i, 0, 0)));
             brushes.emplace_back(CreateSolidBrush(RGB(0, i, 0)));
-            fonts.emplace_back(CreateFontA(-12 - i, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0,
-                                           0, 0, 0, "Tahoma"));
+            fonts.emplace_back(CreateFontA(-12 - i, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0,
+                                           0, 0, "Tahoma"));
             bitmaps.emplace_back(CreateCompatibleBitmap(screen, 8, 8));
             regions.emplace_back(CreateRectRgn(0, 0, i + 1, i + 1));
         }
@@ -70,7 +70,7 @@ TEST(HandlesTest, GdiObjectsOfEveryKindAreDeletedAtScopeEnd)
         }
         for (HGDIOBJ h : made)
             ASSERT_TRUE(IsLiveGdiObject(h));
-        if (before != 0) {  // Wine's GetGuiResources may not count
+        if (before != 0) { // Wine's GetGuiResources may not count
             EXPECT_GE(GdiObjectCount(), before + made.size());
         }
     }
@@ -89,12 +89,12 @@ TEST(HandlesTest, MovingHandsOwnershipOverOnce)
 
     fw::Brush c(CreateSolidBrush(RGB(4, 5, 6)));
     HBRUSH second = c.get();
-    c = std::move(b);  // the object c held is deleted, first moves in
+    c = std::move(b); // the object c held is deleted, first moves in
     EXPECT_FALSE(IsLiveGdiObject(second));
     EXPECT_EQ(c.get(), first);
     EXPECT_TRUE(IsLiveGdiObject(first));
 
-    c = std::move(c);  // self-move keeps the handle
+    c = std::move(c); // self-move keeps the handle
     EXPECT_TRUE(IsLiveGdiObject(first));
 
     HBRUSH released = c.release();
@@ -112,7 +112,7 @@ TEST(HandlesTest, SelectGuardPutsThePreviousObjectBack)
     {
         fw::SelectGuard select(dc.get(), pen.get());
         EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), pen.get());
-        fw::SelectGuard moved(std::move(select));  // only one of them restores
+        fw::SelectGuard moved(std::move(select)); // only one of them restores
     }
     EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), original);
     HDC raw = dc.get();
@@ -248,9 +248,9 @@ TEST_F(RegistryTest, StringStoredWithoutTerminatorIsReadSafely)
     fw::RegKey key = fw::RegKey::Create(HKEY_CURRENT_USER, path);
     ASSERT_TRUE(key);
     const char raw[] = {'o', 'p', 'e', 'n'};
-    ASSERT_EQ(RegSetValueExA(key.get(), "Raw", 0, REG_SZ, reinterpret_cast<const BYTE*>(raw),
-                             sizeof raw),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegSetValueExA(key.get(), "Raw", 0, REG_SZ, reinterpret_cast<const BYTE*>(raw), sizeof raw),
+        ERROR_SUCCESS);
     EXPECT_EQ(key.GetString("Raw"), "open");
     EXPECT_TRUE(key.DeleteValue("Raw"));
     EXPECT_EQ(key.GetString("Raw"), std::nullopt);
@@ -334,4 +334,4 @@ TEST(HandlesTest, DdeStringsAndInstancesAreFreed)
     EXPECT_EQ(DdeCreateStringHandleA(id, "x", CP_WINANSI), nullptr);
 }
 
-}  // namespace
+} // namespace

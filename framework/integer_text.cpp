@@ -9,7 +9,7 @@ bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
 }
-}  // namespace
+} // namespace
 
 std::optional<long long> ParseInteger(std::string_view text)
 {
@@ -44,4 +44,4 @@ std::string FormatRangeMessage(std::string_view pattern, long long low, long lon
     return out;
 }
 
-}  // namespace fw
+} // namespace fw

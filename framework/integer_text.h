@@ -15,4 +15,4 @@ std::optional<long long> ParseInteger(std::string_view text);
 // stands; other "%" sequences are kept).
 std::string FormatRangeMessage(std::string_view pattern, long long low, long long high);
 
-}  // namespace fw
+} // namespace fw

@@ -32,7 +32,7 @@ std::string& Caption()
     return caption;
 }
 
-}  // namespace
+} // namespace
 
 MessageHook SetMessageHook(MessageHook hook)
 {
@@ -57,4 +57,4 @@ int ShowMessage(HWND owner, const std::string& text, UINT type)
     return MessageBoxA(owner, text.c_str(), Caption().c_str(), type);
 }
 
-}  // namespace fw
+} // namespace fw

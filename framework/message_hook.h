@@ -35,4 +35,4 @@ private:
     MessageHook m_previous;
 };
 
-}  // namespace fw
+} // namespace fw

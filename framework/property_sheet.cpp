@@ -34,7 +34,7 @@ void RemoveContextHelp(void* dialogTemplate)
     }
 }
 
-}  // namespace
+} // namespace
 
 PropertyPage::PropertyPage(UINT templateId, std::string title)
     : Dialog(templateId), m_title(std::move(title))
@@ -61,7 +61,8 @@ INT_PTR CALLBACK PropertyPage::StaticPageProc(HWND hWnd, UINT msg, WPARAM wParam
 {
     Dialog* creating = nullptr;
     if (msg == WM_INITDIALOG && lParam)
-        creating = reinterpret_cast<PropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lParam)->lParam);
+        creating =
+            reinterpret_cast<PropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lParam)->lParam);
     return Trampoline(hWnd, msg, wParam, lParam, creating);
 }
 
@@ -161,4 +162,4 @@ void PropertySheetDialog::OnInitialized(HWND hWnd)
     CenterWindowOver(hWnd, GetWindow(hWnd, GW_OWNER));
 }
 
-}  // namespace fw
+} // namespace fw

@@ -80,4 +80,4 @@ private:
     bool m_applied = false;
 };
 
-}  // namespace fw
+} // namespace fw

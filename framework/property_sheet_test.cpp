@@ -56,8 +56,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fw::test::SharedOwner().GetHwnd()) << "no display";
-        for (fw::PropertyPage* page : std::initializer_list<fw::PropertyPage*>{
-                 &editor, &print, &tools, &numbers})
+        for (fw::PropertyPage* page :
+             std::initializer_list<fw::PropertyPage*>{&editor, &print, &tools, &numbers})
             sheet.AddPage(*page);
         sheet.SetStartPage(3);
     }
@@ -68,9 +68,8 @@ protected:
             if (!sheet.GetHwnd() || !IsWindowVisible(sheet.GetHwnd()))
                 StepRunner::Again();
         });
-        StepRunner runner(std::move(steps), [&] {
-            PostMessageA(sheet.GetHwnd(), WM_COMMAND, IDCANCEL, 0);
-        });
+        StepRunner runner(std::move(steps),
+                          [&] { PostMessageA(sheet.GetHwnd(), WM_COMMAND, IDCANCEL, 0); });
         INT_PTR result = sheet.DoModal();
         EXPECT_FALSE(runner.TimedOut()) << "the sheet was left open";
         EXPECT_TRUE(runner.Finished());
@@ -177,4 +176,4 @@ TEST_F(PropertySheetTest, StartPageBeyondTheLastOpensTheLast)
     EXPECT_EQ(numbers.value, 45);
 }
 
-}  // namespace
+} // namespace
