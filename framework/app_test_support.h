@@ -66,6 +66,7 @@ public:
     int m_enabledRuns = 0;
     int m_activations = 0;
     std::string m_paneText = "L 1";
+    bool m_paneEnabled = true;
 
     TestDoc* GetDoc() const { return static_cast<TestDoc*>(GetDocument()); }
     void OnInitialUpdate() override;
@@ -84,7 +85,11 @@ protected:
     void OnUpdateChecked(fw::CmdUI& ui) { ui.SetCheck(1); }
     void OnUpdateText(fw::CmdUI& ui) { ui.SetText("Text from the view"); }
     void OnUpdateRadio(fw::CmdUI& ui) { ui.SetRadio(true); }
-    void OnUpdatePane(fw::CmdUI& ui) { ui.SetText(m_paneText); }
+    void OnUpdatePane(fw::CmdUI& ui)
+    {
+        ui.Enable(m_paneEnabled);
+        ui.SetText(m_paneText);
+    }
 };
 
 class TestChildFrame : public fw::MDIChildWnd {

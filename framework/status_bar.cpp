@@ -189,12 +189,14 @@ int StatusBar::CalcThickness(DockEdge, int)
     return std::max(static_cast<int>(metrics.tmHeight) + 4 * GetSystemMetrics(SM_CYEDGE) + 2, 20);
 }
 
-void StatusBar::OnUpdateCmdUI(CommandTarget& target, bool disableIfNoHandler)
+void StatusBar::OnUpdateCmdUI(CommandTarget& target, bool)
 {
+    // A pane nobody serves keeps what it shows (at first its string): panes
+    // are indicators, not commands, so no handler does not mean disabled.
     for (int i = 1; i < GetPaneCount(); ++i) {
         StatusCmdUI ui(*this, i);
         ui.m_nIndexMax = static_cast<UINT>(GetPaneCount());
-        ui.DoUpdate(target, disableIfNoHandler);
+        ui.DoUpdate(target, false);
     }
 }
 

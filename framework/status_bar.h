@@ -1,6 +1,7 @@
 // fw::StatusBar: the platform's status bar at the bottom of a frame: a
 // stretching message pane and indicator panes as wide as their strings,
-// kept up to date by update handlers at idle time.
+// kept up to date by update handlers at idle time (a disabled pane is
+// blank; a pane without handler keeps its text).
 #pragma once
 #include <windows.h>
 

@@ -311,15 +311,16 @@ DockEdge ToolBar::EdgeNearest(POINT screenPoint) const
         {DockEdge::Left, p.x - area.left},
         {DockEdge::Right, area.right - p.x},
     };
-    DockEdge best = GetDockEdge();
-    LONG bestDistance = LONG_MAX;
+    DockEdge nearest = GetDockEdge();
+    LONG nearestDistance = LONG_MAX;
     for (const Candidate& c : candidates) {
-        if ((allowed & DockMask(c.edge)) && c.distance < bestDistance) {
-            best = c.edge;
-            bestDistance = c.distance;
+        if (c.distance < nearestDistance) {
+            nearest = c.edge;
+            nearestDistance = c.distance;
         }
     }
-    return best;
+    // Dropped at an edge it may not take, the bar stays where it was.
+    return (allowed & DockMask(nearest)) ? nearest : GetDockEdge();
 }
 
 RECT ToolBar::DropRect(DockEdge edge) const

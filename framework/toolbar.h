@@ -43,7 +43,8 @@ public:
     void OnDockEdgeChanged(DockEdge edge) override;
     void OnUpdateCmdUI(CommandTarget& target, bool disableIfNoHandler) override;
 
-    // The edge of `frame` nearest to `screenPoint` that the bar may take.
+    // The edge of the frame nearest to `screenPoint`, or the bar's own edge
+    // when it may not go there.
     DockEdge EdgeNearest(POINT screenPoint) const;
 
 protected:
