@@ -27,6 +27,16 @@ WizardPage PageOf(unsigned id)
     }
 }
 
+// Copying keeps the thread from its queue.  Some window systems (Wine's)
+// put what was painted on the screen only when the thread looks at its
+// queue: a look at paint messages shows the new picture without taking any
+// input.
+void ShowPaintedNow()
+{
+    MSG msg;
+    PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE);
+}
+
 } // namespace
 
 CSetupView::CSetupView(CSetupDoc& document, InstallModel& model)
@@ -128,12 +138,14 @@ void CSetupView::Repaint(const PixelRect& area)
     const RECT rect{area.left, area.top, area.right, area.bottom};
     InvalidateRect(m_hWnd, &rect, FALSE);
     UpdateWindow(m_hWnd);
+    ShowPaintedNow();
 }
 
 void CSetupView::RepaintAll()
 {
     InvalidateRect(m_hWnd, nullptr, FALSE);
     UpdateWindow(m_hWnd);
+    ShowPaintedNow();
 }
 
 void CSetupView::RepaintCaptionStrip()
