@@ -7,8 +7,10 @@
 
 namespace {
 
-// Pieces small enough to stay in the cache between reading and decoding.
+// Reading: pieces small enough to stay in the cache between reading and
+// decoding.  Writing: fewer, larger calls.
 constexpr std::size_t kPiece = 256 * 1024;
+constexpr std::size_t kWritePiece = 1024 * 1024;
 
 }  // namespace
 
@@ -49,6 +51,6 @@ bool WriteTextFile(FileWriter& writer, const TextSpans& text, bool crlf, FileErr
     if (!crlf)
         return write(text.first.data(), text.first.size()) &&
                write(text.second.data(), text.second.size());
-    std::vector<char> staging(kPiece);
+    std::vector<char> staging(kWritePiece);
     return EncodeCrLf(text.first, staging, write) && EncodeCrLf(text.second, staging, write);
 }
