@@ -1,0 +1,43 @@
+// Text blocks in the platform's movable global memory, the form the
+// clipboard and drag and drop exchange.  A block either owns its memory or
+// borrows one (clipboard data, which belongs to the clipboard).
+#pragma once
+#include <windows.h>
+
+#include "editor/doc/text_block.h"
+
+class GlobalTextBlock final : public TextBlock {
+public:
+    // A zero-filled movable block, or null when memory is short.
+    static std::unique_ptr<GlobalTextBlock> Allocate(std::size_t size);
+    // Wraps memory owned elsewhere; it is neither resized nor freed.
+    static std::unique_ptr<GlobalTextBlock> Borrow(HGLOBAL memory);
+    ~GlobalTextBlock() override;
+    GlobalTextBlock(const GlobalTextBlock&) = delete;
+    GlobalTextBlock& operator=(const GlobalTextBlock&) = delete;
+
+    std::size_t Size() const override { return m_size; }
+    char* Lock() override;
+    void Unlock() override;
+    bool Resize(std::size_t size) override;
+
+    HGLOBAL Handle() const { return m_memory; }
+    // Hands the memory over (to the clipboard); the block is empty after.
+    HGLOBAL Release();
+
+private:
+    GlobalTextBlock(HGLOBAL memory, std::size_t size, bool owned)
+        : m_memory(memory), m_size(size), m_owned(owned)
+    {
+    }
+
+    HGLOBAL m_memory;
+    std::size_t m_size;
+    bool m_owned;
+    char* m_locked = nullptr;
+};
+
+class GlobalTextBlockFactory : public TextBlockFactory {
+public:
+    std::unique_ptr<TextBlock> Allocate(std::size_t size) override;
+};

@@ -1,0 +1,220 @@
+// CMarlView: the editor window of one document.  Each view has its own
+// caret, selection, scroll position, font and modes; it reaches the text
+// only through its document's core and follows edits made in other views
+// through ChangeNotice updates.  The work is split by concern over the
+// view_*.cpp files: painting, caret and scrolling, motions, editing,
+// clipboard, mouse, drag and drop.
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "editor/doc/text_pos.h"
+#include "editor/view/change_notice.h"
+#include "editor/view/comment_walk.h"
+#include "framework/handles.h"
+#include "framework/view.h"
+
+class CMarlDoc;
+class MarlDocCore;
+class TextBlock;
+class ViewDropTarget;
+
+// The editor's accelerator table (every key of the editor windows), built
+// from the key map; the frame translates with it.  The caller owns it.
+HACCEL CreateViewAccelerators();
+
+class CMarlView : public fw::View {
+public:
+    // Repeats the scrolling while the mouse stays outside with the button held.
+    static constexpr UINT_PTR kAutoScrollTimer = 1;
+
+    CMarlView();
+    ~CMarlView() override;
+
+    CMarlDoc* GetDocument() const;
+    MarlDocCore& Text() const;
+
+    // ---- Framework overrides
+    void OnInitialUpdate() override;
+    void OnUpdate(fw::View* sender, LPARAM hint, void* hintObject) override;
+    void OnDraw(HDC dc) override;
+    DWORD GetScrollStyle() const override { return WS_VSCROLL | WS_HSCROLL; }
+
+    // ---- Operations other parts of the editor use
+    void UpdateCaret();
+    void MakeVisible(TextPos pos);
+    void BringCaretIntoView();
+    void InvalidateRange(TextPos from, TextPos to);
+    // The caret at pos with its line and column, brought into view.
+    void SetCaret(TextPos pos);
+    void SetSelection(TextPos start, TextPos end);
+    // Every other view of the document hears of an edit here.
+    void NotifyOthers(TextPos pos, long delta, long lineDelta);
+
+    // ---- State, read by tests and the other view features
+    TextPos GetCaret() const { return m_pos.caret; }
+    TextPos GetTop() const { return m_pos.top; }
+    long GetCaretLine() const { return m_pos.caretLine; }
+    int GetCaretColumn() const { return m_nCaretColumn; }
+    TextPos GetSelStart() const { return m_pos.selStart; }
+    TextPos GetSelEnd() const { return m_pos.selEnd; }
+    bool HasSelection() const;
+    bool IsOverwrite() const { return m_bOverwrite; }
+    bool IsColouring() const { return m_bColouring; }
+    bool IsShowHidden() const { return m_bShowHidden; }
+    bool IsCaretHidden() const { return m_bCaretHidden; }
+    long GetScrollScale() const { return m_nScrollScale; }
+    int GetLineHeight() const { return m_nLineHeight; }
+    int GetCharWidth() const { return m_nCharWidth; }
+    int GetHorizontalOffset() const { return m_nHorzOffset; }
+    POINT GetCaretPoint() const { return {m_nCaretX, m_nCaretY}; }
+    std::array<TextPos, kBookmarkSlots>& Bookmarks() { return m_pos.bookmarks; }
+    HFONT GetFont() const { return m_font.get(); }
+    // Replaces the view's font (the font command's work after the dialog).
+    void ApplyFont(const LOGFONTA& font);
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui) override;
+
+private:
+    friend class ViewDropTarget;
+    // ---- marl_view.cpp: creation, focus, updates, panes, settings
+    bool OnCreate();
+    void OnDestroy();
+    void OnSize();
+    void OnSetFocus();
+    void OnKillFocus();
+    bool OnSetCursor(LPARAM lParam);
+    void ReadFontMetrics();
+    void CreateViewCaret();
+    void DecideColouring();
+    void ResetScrollRange();
+    void ApplyNotice(const ChangeNotice& notice);
+    void ResetPositions();
+    void SetTop(TextPos top);
+    void SetTopLine(TextPos top, long topLine);
+    void RecountCaret();
+    void TextChangedHere(TextPos pos, long delta);
+    void OnUpdateLinePane(fw::CmdUI& ui);
+    void OnUpdateColumnPane(fw::CmdUI& ui);
+    void OnUpdateReadPane(fw::CmdUI& ui);
+    void OnUpdateOverwritePane(fw::CmdUI& ui);
+    void OnSettingsChanged();
+    void OnChooseFont();
+    void OnToggleShowHidden();
+    void OnUpdateShowHidden(fw::CmdUI& ui);
+
+    // ---- view_paint.cpp
+    void Paint(HDC dc, const RECT& clip);
+
+    // ---- view_caret.cpp: caret geometry and scrolling
+    long CaretXFor(TextPos pos) const;
+    void OnVScroll(int code, int thumb);
+    void OnHScroll(int code, int thumb);
+    void ScrollLines(int lines);
+    void MoveTopBy(long lines);
+    void AfterVerticalScroll();
+    void ScrollHorizontal(int code, int thumb);
+    int ClientRows() const;
+    // The row of pos from the top, capped just below the window; -1 above.
+    int RowOf(TextPos pos) const;
+    void ShowViewCaret(bool show);
+    void RepaintRowsFrom(TextPos pos, bool fromCaretX);
+
+    // ---- view_motion.cpp
+    void OnMotion(UINT id);
+    void OnExtend(UINT id);
+    void Move(UINT motionId);
+    void MoveRight();
+    void MoveLeft();
+    void MoveVertically(int lines);
+    void MovePage(bool down);
+    void MoveTextStart();
+    void MoveTextEnd();
+    void FinishMotion(bool closeGap);
+
+    // ---- view_edit.cpp
+    void OnChar(unsigned char ch);
+    void TypeChar(unsigned char ch);
+    void DeleteSelection();
+    void OnDeleteChar();
+    void OnDeleteBack();
+    void OnDeleteLine();
+    void OnToggleOverwrite();
+    void OnUndo();
+    void OnRedo();
+    void AfterReplay(TextPos pos, int line);
+    void RepaintAfterDelete(unsigned char deleted);
+    bool IsReadOnly() const;
+    void FollowOwnBookmarks(const ChangeNotice& notice);
+    void ForgetCommentStateOfAllViews();
+
+    // ---- view_clipboard.cpp
+    void OnCopy();
+    void OnCut();
+    void OnPaste();
+    void OnLineCopy();
+    void OnLineCut();
+    bool CopySelection();
+    void SelectCaretLine();
+    void OnUpdateNeedsSelection(fw::CmdUI& ui);
+    void OnUpdateCut(fw::CmdUI& ui);
+    void OnUpdatePaste(fw::CmdUI& ui);
+
+    // ---- view_mouse.cpp
+    TextPos PositionAt(int x, int y) const;
+    void OnLButtonDown(UINT flags, int x, int y);
+    void OnMouseMove(UINT flags, int x, int y);
+    void OnLButtonUp();
+    void OnLButtonDblClk(UINT flags, int x, int y);
+    void ExtendMouseSelection(TextPos oldCaret, bool outside);
+    bool AutoScrollStep(POINT mouse);
+    void OnAutoScrollTimer();
+
+    // ---- view_dragdrop.cpp
+    void StartDrag();
+    TextPos InsertDropped(TextBlock& block);
+    void RegisterDropTarget();
+    void RevokeDropTarget();
+
+    // Drag of text out of this view: start, end, caret, caret line.
+    std::array<long, 4> m_drag{-1, -1, -1, -1};
+    ViewPositions m_pos; // top, caret, caret line, selection, bookmarks
+    long m_nTopLine = 0; // zero-based line number of top
+    int m_nLineHeight = 7;
+    int m_nCharWidth = 8;
+    bool m_bOemFont = false;
+    RECT m_client{};
+    long m_nScrollScale = 1;
+    bool m_bCaretHidden = false;
+    bool m_bExtending = false;
+    int m_nCaretX = 0;
+    int m_nCaretY = 0;
+    int m_nCaretColumn = 1;
+    int m_nHorzOffset = 0;
+    int m_nHorzPos = 0;
+    bool m_bPainted = false;
+    bool m_bSkipMove = false;
+    bool m_bColouring = false;
+    bool m_bShowHidden = false;
+    TextPos m_mouseAnchor = 0;
+    bool m_bCaptured = false;
+    fw::Font m_font;
+    bool m_bOverwrite = false;
+    int m_nTabWidth = 32;
+    bool m_bHasCaret = false;
+    bool m_bCaretShown = false;
+    HCURSOR m_hIBeam = nullptr;
+    HCURSOR m_hLineCursor = nullptr;
+    bool m_bDraggingOut = false;
+    bool m_bMouseDown = false;
+    bool m_bTextLocked = false;
+    bool m_bSuspendPaint = false;
+    unsigned char m_lastTyped = 0;
+    TopCommentTracker m_comments;
+    std::unique_ptr<ViewDropTarget> m_dropTarget;
+};

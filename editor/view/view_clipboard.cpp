@@ -1,0 +1,157 @@
+// Copy, cut and paste in the clipboard form (CR LF, zero-terminated), and
+// the keypad's line copy and cut.
+#include "editor/view/marl_view.h"
+
+#include "editor/doc/global_text_block.h"
+#include "editor/doc/marl_doc.h"
+#include "editor/view/view_settings.h"
+#include "framework/application.h"
+#include "framework/handles.h"
+
+namespace {
+
+constexpr char kCannotOpenClipboard[] = "Cannot open clipboard";
+
+void ReportClipboardBusy()
+{
+    if (fw::Application* app = fw::Application::Current())
+        app->DoMessageBox(kCannotOpenClipboard, MB_OK | MB_ICONEXCLAMATION, 0);
+    else
+        MessageBoxA(nullptr, kCannotOpenClipboard, nullptr, MB_OK | MB_ICONEXCLAMATION);
+}
+
+// The block as movable global memory the clipboard can own.
+fw::GlobalMemory ToGlobal(std::unique_ptr<TextBlock> block)
+{
+    if (auto* global = dynamic_cast<GlobalTextBlock*>(block.get()))
+        return fw::GlobalMemory(global->Release());
+    fw::GlobalMemory copy = fw::GlobalMemory::Alloc(block->Size());
+    if (copy) {
+        BlockLock from(*block);
+        fw::GlobalLockGuard<char> to(copy);
+        if (to && from.Data())
+            memcpy(to.get(), from.Data(), block->Size());
+    }
+    return copy;
+}
+
+} // namespace
+
+bool CMarlView::CopySelection()
+{
+    fw::ClipboardSession clipboard(m_hWnd);
+    if (!clipboard.IsOpen()) {
+        ReportClipboardBusy();
+        return false;
+    }
+    clipboard.Empty();
+    std::unique_ptr<TextBlock> block = Text().CopyBlock(m_pos.selStart, m_pos.selEnd);
+    if (!block)
+        return false; // reported by the document
+    fw::GlobalMemory memory = ToGlobal(std::move(block));
+    return clipboard.SetData(CF_TEXT, memory);
+}
+
+void CMarlView::OnCopy()
+{
+    if (HasSelection())
+        CopySelection();
+}
+
+void CMarlView::OnCut()
+{
+    if (!HasSelection() || IsReadOnly())
+        return;
+    if (!CopySelection())
+        return;
+    CMarlDoc::TextLock lock(*GetDocument());
+    DeleteSelection();
+    ResetScrollRange();
+    MakeVisible(m_pos.caret);
+}
+
+void CMarlView::OnPaste()
+{
+    if (IsReadOnly())
+        return;
+    fw::ClipboardSession clipboard(m_hWnd);
+    if (!clipboard.IsOpen()) {
+        ReportClipboardBusy();
+        return;
+    }
+    HANDLE data = clipboard.GetData(CF_TEXT);
+    if (!data)
+        return;
+    CMarlDoc::TextLock lock(*GetDocument());
+    if (HasSelection())
+        DeleteSelection();
+    std::unique_ptr<GlobalTextBlock> block = GlobalTextBlock::Borrow(static_cast<HGLOBAL>(data));
+    if (!block)
+        return;
+    MarlDocCore& text = Text();
+    const TextPos at = m_pos.caret;
+    const int linesBefore = text.GetLineCount();
+    const TextPos inserted = text.InsertBlock(at, *block, static_cast<int>(m_pos.caretLine));
+    const int lineDelta = text.GetLineCount() - linesBefore;
+    m_comments.TextChanged(at, inserted);
+    FollowOwnBookmarks(ChangeNotice{at, static_cast<std::int32_t>(inserted), lineDelta});
+    m_pos.caret = at + inserted;
+    m_pos.caretLine += lineDelta;
+    m_nCaretColumn = text.ColumnOfPos(m_pos.caret);
+    ResetScrollRange();
+    InvalidateRect(m_hWnd, nullptr, FALSE);
+    UpdateCaret();
+    BringCaretIntoView();
+    MakeVisible(m_pos.caret);
+    NotifyOthers(at, static_cast<long>(inserted), lineDelta);
+}
+
+void CMarlView::SelectCaretLine()
+{
+    MarlDocCore& text = Text();
+    m_pos.selStart = text.LineStart(m_pos.caret);
+    const TextPos end = text.LineEnd(m_pos.caret);
+    m_pos.selEnd = end < text.GetLength() ? end + 1 : end;
+}
+
+void CMarlView::OnLineCopy()
+{
+    if (!CurrentOptions().m_bBRIEFkeys) {
+        OnChar('+');
+        return;
+    }
+    SelectCaretLine();
+    InvalidateRange(m_pos.selStart, m_pos.selEnd);
+    OnCopy();
+}
+
+void CMarlView::OnLineCut()
+{
+    if (!CurrentOptions().m_bBRIEFkeys) {
+        OnChar('-');
+        return;
+    }
+    if (IsReadOnly())
+        return;
+    SelectCaretLine();
+    // The caret at the selection's start, as the deletion expects it.
+    m_pos.caret = m_pos.selStart;
+    m_nCaretColumn = 1;
+    OnCut();
+}
+
+void CMarlView::OnUpdateNeedsSelection(fw::CmdUI& ui)
+{
+    ui.Enable(HasSelection());
+}
+
+void CMarlView::OnUpdateCut(fw::CmdUI& ui)
+{
+    ui.Enable(HasSelection() && !IsReadOnly());
+}
+
+void CMarlView::OnUpdatePaste(fw::CmdUI& ui)
+{
+    // Asks for the format only: the clipboard is never opened on idle.
+    ui.Enable(IsClipboardFormatAvailable(CF_TEXT) && !IsReadOnly());
+}
