@@ -46,8 +46,9 @@ private:
         m_path = (dir / "BIG.C").string();
         m_out = (dir / "OUT.C").string();
         std::mt19937 rng(1);
-        const char* words[] = {"int", "value", "=", "count", "+", "1;", "if", "(x)", "return",
-                               "{", "}", "buffer[i]", "/*", "note", "*/", "while", "\xE4\xF6\xFC"};
+        const char* words[] = {"int", "value", "=",      "count", "+",           "1;",
+                               "if",  "(x)",   "return", "{",     "}",           "buffer[i]",
+                               "/*",  "note",  "*/",     "while", "\xE4\xF6\xFC"};
         std::string text;
         text.reserve(kFileSize + 200);
         while (text.size() < kFileSize) {
@@ -298,6 +299,6 @@ void BM_RecountLines(benchmark::State& state)
 }
 BENCHMARK(BM_RecountLines)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

@@ -33,7 +33,7 @@ public:
     Input(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
     bool Empty() const { return m_offset >= m_size; }
     std::uint8_t Byte() { return m_offset < m_size ? m_data[m_offset++] : 0; }
-    std::uint32_t Number(std::uint32_t limit)  // 0 .. limit inclusive
+    std::uint32_t Number(std::uint32_t limit) // 0 .. limit inclusive
     {
         std::uint32_t v = Byte();
         v = (v << 8) | Byte();
@@ -120,7 +120,7 @@ bool Edit(Fixture& f, Input& in)
 {
     MarlDocCore& doc = f.doc;
     TextPos length = doc.GetLength();
-    TextPos pos = in.Number(length + 1);  // now and then one past the end
+    TextPos pos = in.Number(length + 1); // now and then one past the end
     int line = static_cast<int>(in.Byte()) - 1;
     switch (in.Byte() % 17) {
     case 0:
@@ -204,7 +204,7 @@ void LoadAndSave(Fixture& f, const std::string& file)
     Check(f.files.Get("IN.TXT") == ReferenceEncode(text, !f.doc.m_bUnixFile), "saved bytes");
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -236,7 +236,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         f.CheckLineCount();
         Check(f.Text() == texts[step - 1], "undo did not restore the text");
     }
-    if (!capitalised) {  // a capitalisation leaves nothing to redo
+    if (!capitalised) { // a capitalisation leaves nothing to redo
         while (f.doc.CanRedo())
             f.doc.Redo(line);
         Check(f.Text() == edited, "redo did not restore the edits");

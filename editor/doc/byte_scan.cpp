@@ -16,7 +16,7 @@ std::size_t SumLanes(std::uint64_t lanes)
     return static_cast<std::size_t>((pairs * 0x0001000100010001ull) >> 48);
 }
 
-}  // namespace
+} // namespace
 
 std::size_t Count(const char* p, std::size_t n, char c)
 {
@@ -60,4 +60,4 @@ const char* FindLast(const char* p, std::size_t n, char c)
     return nullptr;
 }
 
-}  // namespace byte_scan
+} // namespace byte_scan

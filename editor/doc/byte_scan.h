@@ -39,4 +39,4 @@ std::size_t Count(const char* p, std::size_t n, char c);
 const char* FindFirst(const char* p, std::size_t n, char c);
 const char* FindLast(const char* p, std::size_t n, char c);
 
-}  // namespace byte_scan
+} // namespace byte_scan

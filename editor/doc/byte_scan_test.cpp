@@ -21,7 +21,7 @@ std::string RandomText(std::mt19937& rng, std::size_t n)
     return text;
 }
 
-}  // namespace
+} // namespace
 
 TEST(ByteScan, AgreesWithPlainLoopsAtEveryOffsetAndLength)
 {

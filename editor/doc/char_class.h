@@ -34,4 +34,4 @@ bool IsFileNameChar(unsigned char c);
 unsigned char ToUpper(unsigned char c);
 unsigned char ToLower(unsigned char c);
 
-}  // namespace char_class
+} // namespace char_class

@@ -6,8 +6,8 @@ TEST(CharClass, WordCharactersAreAsciiLettersDigitsUnderscoreAndTheGermanLetters
 {
     for (int c = 0; c < 256; ++c) {
         bool ascii = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        bool german = c == 0xE4 || c == 0xF6 || c == 0xFC || c == 0xC4 || c == 0xD6 ||
-                      c == 0xDC || c == 0xDF;
+        bool german =
+            c == 0xE4 || c == 0xF6 || c == 0xFC || c == 0xC4 || c == 0xD6 || c == 0xDC || c == 0xDF;
         EXPECT_EQ(char_class::IsWordChar(static_cast<unsigned char>(c)),
                   ascii || german || c == '_')
             << "byte " << c;
@@ -19,9 +19,9 @@ TEST(CharClass, CaseConversionFollowsCodePage1252)
     struct Pair {
         unsigned char lower, upper;
     };
-    const Pair pairs[] = {{'a', 'A'}, {'z', 'Z'}, {0xE4, 0xC4}, {0xF6, 0xD6}, {0xFC, 0xDC},
-                          {0xE9, 0xC9}, {0xFE, 0xDE}, {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E},
-                          {0xFF, 0x9F}};
+    const Pair pairs[] = {{'a', 'A'},   {'z', 'Z'},   {0xE4, 0xC4}, {0xF6, 0xD6},
+                          {0xFC, 0xDC}, {0xE9, 0xC9}, {0xFE, 0xDE}, {0x9A, 0x8A},
+                          {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F}};
     for (Pair p : pairs) {
         EXPECT_EQ(char_class::ToUpper(p.lower), p.upper) << int(p.lower);
         EXPECT_EQ(char_class::ToLower(p.upper), p.lower) << int(p.upper);

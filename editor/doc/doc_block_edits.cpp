@@ -35,7 +35,7 @@ std::size_t UpToZero(const char* text, std::size_t size)
     return zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - text) : size;
 }
 
-}  // namespace
+} // namespace
 
 void MarlDocCore::RemoveRange(TextPos pos, TextPos len, int recordLine)
 {
@@ -52,9 +52,9 @@ TextPos MarlDocCore::DeleteLine(TextPos pos, int line)
     TextPos start = LineStart(pos);
     TextPos end = LineEnd(pos);
     if (end < length) {
-        ++end;  // through its line feed
+        ++end; // through its line feed
     } else if (start > 0) {
-        --start;  // the last line goes with the line feed before it
+        --start; // the last line goes with the line feed before it
     }
     if (end == start)
         return 0;

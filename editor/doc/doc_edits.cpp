@@ -33,7 +33,7 @@ int MarlDocCore::AutoIndentAfter(TextPos lineFeedPos, int line)
 {
     TextPos lineStart = LineStart(lineFeedPos);
     if (lineFeedPos == 0 || lineFeedPos == lineStart)
-        return 0;  // an empty line passes on no indentation
+        return 0; // an empty line passes on no indentation
     TextPos n = 0;
     while (lineStart + n < lineFeedPos && char_class::IsBlankOrTab(m_text.At(lineStart + n)))
         ++n;

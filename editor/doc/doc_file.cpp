@@ -116,7 +116,7 @@ void MarlDocCore::OfferTempCopy(const std::string& path)
 
 bool MarlDocCore::LoadText(FileReader& reader, FileError& error)
 {
-    error = FileError::Other;  // memory shortage has no cause of its own
+    error = FileError::Other; // memory shortage has no cause of its own
     std::int64_t size = reader.Size();
     if (size < 0 || size > kMaxTextLength)
         return false;
@@ -217,7 +217,7 @@ bool MarlDocCore::ReplaceFileSafely(const std::string& path)
 
 bool MarlDocCore::WriteTempCopy(const std::string& path)
 {
-    std::string target = !path.empty()            ? path
+    std::string target = !path.empty()           ? path
                          : m_strPathName.empty() ? std::string()
                                                  : file_names::TempCopyName(m_strPathName);
     if (target.empty())

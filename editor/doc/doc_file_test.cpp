@@ -20,7 +20,7 @@ protected:
 const char kNotFound[] =
     "MAIN.C\nCannot find this file.\nPlease verify that the correct path and file name are given.";
 
-}  // namespace
+} // namespace
 
 TEST_F(DocFile, LineEndsLoadAndSaveInTheFilesOwnForm)
 {
@@ -62,7 +62,7 @@ TEST_F(DocFile, CtrlZEndsTheTextAndTheRestIsDroppedOnSaving)
     files.Put("MAIN.C", "ab\n\x1atail\n");
     ASSERT_TRUE(Open("MAIN.C"));
     EXPECT_EQ(Text(), "ab\n");
-    EXPECT_FALSE(doc.m_bUnixFile);  // something was dropped: not the same size
+    EXPECT_FALSE(doc.m_bUnixFile); // something was dropped: not the same size
     ASSERT_TRUE(Save("MAIN.C"));
     EXPECT_EQ(files.Get("MAIN.C"), "ab\r\n");
 }
@@ -80,10 +80,10 @@ TEST_F(DocFile, UnixFlagFromPropertiesChangesTheLineEnds)
     properties.readOnly = true;
     ApplyProperties(properties, doc);
     EXPECT_TRUE(doc.m_bReadOnly);
-    EXPECT_EQ(files.files["MAIN.C"].attribute, 0);  // the file itself is not touched
+    EXPECT_EQ(files.files["MAIN.C"].attribute, 0); // the file itself is not touched
     doc.InsertChar(3, '\n', 1);
     EXPECT_EQ(ReadProperties(doc).status, "Modified");
-    ASSERT_TRUE(Save("MAIN.C"));  // read-only in the editor does not stop saving
+    ASSERT_TRUE(Save("MAIN.C")); // read-only in the editor does not stop saving
     EXPECT_EQ(files.Get("MAIN.C"), "a\nb\n");
 }
 
@@ -110,7 +110,7 @@ TEST_F(DocFile, BackupHoldsThePreviouslySavedVersion)
 TEST_F(DocFile, WithoutBackupTheOldFileIsReplacedOnlyByACompleteNewOne)
 {
     settings.backup = false;
-    files.Put("MAIN.C", "old\r\n", 0x20);  // an attribute to keep (archive)
+    files.Put("MAIN.C", "old\r\n", 0x20); // an attribute to keep (archive)
     ASSERT_TRUE(Open("MAIN.C"));
     Type("new");
     files.diskSpace = 4;
@@ -160,9 +160,9 @@ TEST_F(DocFile, AReadOnlyFileIsNotOverwritten)
     EXPECT_TRUE(doc.m_bReadOnly);
     EXPECT_FALSE(Save("MAIN.C"));
     EXPECT_EQ(files.Get("MAIN.C"), "keep");
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{
-                                  "Unable to write to MAIN.C, it is read-only or opened by "
-                                  "someone else."});
+    EXPECT_EQ(MessageTexts(),
+              std::vector<std::string>{"Unable to write to MAIN.C, it is read-only or opened by "
+                                       "someone else."});
 }
 
 TEST_F(DocFile, OpenFailures)
@@ -175,9 +175,9 @@ TEST_F(DocFile, OpenFailures)
     files.readFailsAfter = 3;
     EXPECT_FALSE(Open("BROKEN.C"));
     EXPECT_EQ(MessageTexts(),
-              (std::vector<std::string>{kNotFound,
-                                        "Unable to read from LOCKED.C, it is opened by someone else.",
-                                        "Failed to open document."}));
+              (std::vector<std::string>{
+                  kNotFound, "Unable to read from LOCKED.C, it is opened by someone else.",
+                  "Failed to open document."}));
     EXPECT_EQ(doc.GetLength(), 0u);
     EXPECT_FALSE(doc.IsModified());
 }
@@ -190,7 +190,7 @@ TEST_F(DocFile, AFileLargerThanMemoryAllowsLoadsNothing)
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Failed to open document."});
     EXPECT_EQ(doc.GetLength(), 0u);
     blocks.limit = static_cast<std::size_t>(-1);
-    EXPECT_EQ(doc.InsertChar(0, 'a', 1), 1);  // and the document still works
+    EXPECT_EQ(doc.InsertChar(0, 'a', 1), 1); // and the document still works
 }
 
 TEST_F(DocFile, TemporaryCopyIsOfferedOnOpen)
@@ -217,14 +217,14 @@ TEST_F(DocFile, TemporaryCopyIsOfferedOnOpen)
 
 TEST_F(DocFile, TemporaryCopies)
 {
-    EXPECT_FALSE(doc.WriteTempCopy());  // untitled: nowhere to write
+    EXPECT_FALSE(doc.WriteTempCopy()); // untitled: nowhere to write
     files.Put("MAIN.CPP", "a\nb");
     ASSERT_TRUE(Open("MAIN.CPP"));
     EXPECT_TRUE(doc.m_bUnixFile);
     doc.InsertChar(0, '>', 1);
     FileStatus before = doc.m_status;
     ASSERT_TRUE(doc.WriteTempCopy());
-    EXPECT_EQ(files.Get("MAIN.CP~"), ">a\r\nb");  // always CR LF
+    EXPECT_EQ(files.Get("MAIN.CP~"), ">a\r\nb"); // always CR LF
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.m_status, before);
     EXPECT_FALSE(doc.m_bSaving);
@@ -232,16 +232,16 @@ TEST_F(DocFile, TemporaryCopies)
     ASSERT_TRUE(doc.WriteTempCopy("MAIL.TXT"));
     EXPECT_EQ(files.Get("MAIL.TXT"), ">a\r\nb");
 
-    files.diskSpace = 2;  // a cut-off copy must not be left to be offered later
+    files.diskSpace = 2; // a cut-off copy must not be left to be offered later
     EXPECT_FALSE(doc.WriteTempCopy());
     EXPECT_FALSE(files.Has("MAIN.CP~"));
     files.diskSpace.reset();
 
     ASSERT_TRUE(doc.WriteTempCopy());
-    ASSERT_TRUE(Save("MAIN.CPP"));  // saving removes the copy
+    ASSERT_TRUE(Save("MAIN.CPP")); // saving removes the copy
     EXPECT_FALSE(files.Has("MAIN.CP~"));
     ASSERT_TRUE(doc.WriteTempCopy());
-    doc.DeleteContents();  // and so does closing
+    doc.DeleteContents(); // and so does closing
     EXPECT_FALSE(files.Has("MAIN.CP~"));
 }
 
@@ -252,7 +252,7 @@ TEST_F(DocFile, StatusFollowsTheFileAndTheReadOnlyFlagItsAttribute)
     EXPECT_EQ(doc.m_status.size, 3);
     EXPECT_EQ(doc.m_status.attribute, kAttributeReadOnly);
     EXPECT_EQ(doc.m_status.modificationTime, files.files["MAIN.C"].modificationTime);
-    EXPECT_FALSE(doc.m_bReadOnly);  // set when the first view is shown
+    EXPECT_FALSE(doc.m_bReadOnly); // set when the first view is shown
     doc.UpdateReadOnlyFromFile();
     EXPECT_TRUE(doc.m_bReadOnly);
 
@@ -263,7 +263,7 @@ TEST_F(DocFile, StatusFollowsTheFileAndTheReadOnlyFlagItsAttribute)
     ASSERT_TRUE(doc.OnNewDocument());
     doc.UpdateReadOnlyFromFile();
     EXPECT_FALSE(doc.m_bReadOnly);
-    EXPECT_TRUE(Save(""));  // untitled, no name: nothing written, no failure
+    EXPECT_TRUE(Save("")); // untitled, no name: nothing written, no failure
 }
 
 TEST_F(DocFile, ABackupThatCannotBeMadeIsReportedAndTheSaveGoesOn)
@@ -276,7 +276,7 @@ TEST_F(DocFile, ABackupThatCannotBeMadeIsReportedAndTheSaveGoesOn)
     EXPECT_TRUE(Save("MAIN.C"));
     EXPECT_EQ(files.Get("MAIN.C"), "v1+");
     EXPECT_EQ(files.Get("MAIN.BAK"), "v0");
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{
-                                  "Unable to write to MAIN.BAK, it is read-only or opened by "
-                                  "someone else."});
+    EXPECT_EQ(MessageTexts(),
+              std::vector<std::string>{"Unable to write to MAIN.BAK, it is read-only or opened by "
+                                       "someone else."});
 }

@@ -77,7 +77,7 @@ TextPos LastLineStart(const GapBuffer& text, TextPos start, TextPos& lines)
     return last;
 }
 
-}  // namespace
+} // namespace
 
 // Inserts one byte at the start of each of `lines` lines from `start`: the
 // fill byte, or the line's entry of `chars` (0: nothing).  Only the bytes
@@ -88,8 +88,8 @@ TextPos MarlDocCore::IndentLines(TextPos start, TextPos lines, const char* chars
     GapBuffer::Access access(m_text);
     start = std::min(start, GetLength());
     TextPos lastStart = LastLineStart(m_text, start, lines);
-    TextPos inserted = chars ? static_cast<TextPos>(std::count_if(
-                                   chars, chars + lines, [](char c) { return c != 0; }))
+    TextPos inserted = chars ? static_cast<TextPos>(std::count_if(chars, chars + lines,
+                                                                  [](char c) { return c != 0; }))
                              : lines;
     if (!MakeRoom(lastStart, std::max(inserted, GapBuffer::kGapStep)))
         return 0;
@@ -181,9 +181,8 @@ int MarlDocCore::BlanksToTabs(TextPos from, TextPos to, int line)
     if (end <= start)
         return 0;
     std::string text = m_text.Text(start, end);
-    return ReplaceRange(start, end,
-                        tab_conversion::CompressBlanks(text, m_services.settings.TabLength()),
-                        line);
+    return ReplaceRange(
+        start, end, tab_conversion::CompressBlanks(text, m_services.settings.TabLength()), line);
 }
 
 // Replaces [from, to) as a deletion and an insertion (two records).  The

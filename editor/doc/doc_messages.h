@@ -15,4 +15,4 @@ inline constexpr char kFailedToSave[] = "Failed to save document.";
 
 inline constexpr char kUntitled[] = "Untitled";
 
-}  // namespace doc_text
+} // namespace doc_text

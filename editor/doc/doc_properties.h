@@ -8,9 +8,9 @@ class MarlDocCore;
 inline constexpr char kPropertiesCaption[] = "Document Properties";
 
 struct DocProperties {
-    std::string name;    // "Name:": the full path
-    std::string size;    // "Size:": bytes of text in memory (line ends counted once)
-    std::string status;  // "Status:": "Modified" or "Not changed"
+    std::string name;   // "Name:": the full path
+    std::string size;   // "Size:": bytes of text in memory (line ends counted once)
+    std::string status; // "Status:": "Modified" or "Not changed"
     bool unixFile = false;
     bool readOnly = false;
 };

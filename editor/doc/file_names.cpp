@@ -18,7 +18,7 @@ std::size_t FirstDotOfName(std::string_view path)
     return path.find('.', nameStart);
 }
 
-}  // namespace
+} // namespace
 
 std::string_view FileNamePart(std::string_view path)
 {
@@ -84,4 +84,4 @@ std::string MailCopyPath(std::string_view tempDirectory, std::string_view path)
     return target;
 }
 
-}  // namespace file_names
+} // namespace file_names

@@ -31,4 +31,4 @@ std::string TabNameFor(std::string_view path);
 // The file a mailed document is written to: its name in `tempDirectory`.
 std::string MailCopyPath(std::string_view tempDirectory, std::string_view path);
 
-}  // namespace file_names
+} // namespace file_names

@@ -14,9 +14,9 @@ TEST(FileNames, TemporaryCopyName)
         {"A.H", "A.~H"},
         {"X.", "X.~"},
         {"C:\\SRC\\MAIN.CPP", "C:\\SRC\\MAIN.CP~"},
-        {"C:\\V1.0\\README", "C:\\V1.0\\README.~"},  // a dot in a directory does not count
+        {"C:\\V1.0\\README", "C:\\V1.0\\README.~"}, // a dot in a directory does not count
         {"/tmp/v1.0/main.c", "/tmp/v1.0/main.~c"},
-        {"ARCHIVE.TAR.GZ", "ARCHIVE.TA~"},  // the first dot of the name splits it
+        {"ARCHIVE.TAR.GZ", "ARCHIVE.TA~"}, // the first dot of the name splits it
     };
     for (const auto& c : cases)
         EXPECT_EQ(file_names::TempCopyName(c.path), c.copy) << c.path;
@@ -29,7 +29,7 @@ TEST(FileNames, BackupName)
     EXPECT_EQ(file_names::BackupName("C:\\A.B\\NOTES"), "C:\\A.B\\NOTES.BAK");
     EXPECT_EQ(file_names::BackupName("ARCHIVE.TAR.GZ"), "ARCHIVE.BAK");
     EXPECT_TRUE(file_names::IsBackupFile("X.BAK"));
-    EXPECT_FALSE(file_names::IsBackupFile("x.bak"));  // case-sensitive, as always
+    EXPECT_FALSE(file_names::IsBackupFile("x.bak")); // case-sensitive, as always
 }
 
 TEST(FileNames, TitlesTabsAndMailCopies)

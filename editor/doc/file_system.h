@@ -20,7 +20,7 @@ struct FileStatus {
     std::int64_t modificationTime = 0;
     std::int64_t accessTime = 0;
     std::int64_t size = 0;
-    std::uint8_t attribute = 0;  // bit 0: read-only
+    std::uint8_t attribute = 0; // bit 0: read-only
     std::string fullPath;
 
     bool operator==(const FileStatus&) const = default;

@@ -22,7 +22,7 @@ TextPos TrimThreshold(TextPos length)
     return std::max<TextPos>(64 * 1024, length / 16);
 }
 
-}  // namespace
+} // namespace
 
 bool GapBuffer::Reset()
 {
@@ -148,8 +148,8 @@ void GapBuffer::CloseGap()
     m_gapLength = 0;
     // Shrink when much room is left, but keep enough that the next gap needs
     // no new growth.
-    std::size_t keep = std::max<std::size_t>(std::size_t{m_length} + 1 + GrowthFor(m_length),
-                                             kMinBlockSize);
+    std::size_t keep =
+        std::max<std::size_t>(std::size_t{m_length} + 1 + GrowthFor(m_length), kMinBlockSize);
     if (BlockSize() > keep + TrimThreshold(m_length))
         ResizeBlock(keep);
 }

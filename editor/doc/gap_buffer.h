@@ -62,13 +62,13 @@ public:
     void CloseGap();
 
     unsigned char At(TextPos pos) const;
-    TextSpans Spans(TextPos from, TextPos to) const;  // needs a lock held
+    TextSpans Spans(TextPos from, TextPos to) const; // needs a lock held
     void CopyOut(TextPos from, TextPos to, char* out) const;
     std::string Text(TextPos from, TextPos to) const;
 
     // Scans; positions are clamped to the text.
-    TextPos Find(TextPos from, TextPos to, char c) const;  // `to` when absent
-    TextPos FindBack(TextPos before, char c) const;        // kNoPos when absent
+    TextPos Find(TextPos from, TextPos to, char c) const; // `to` when absent
+    TextPos FindBack(TextPos before, char c) const;       // kNoPos when absent
     std::size_t Count(TextPos from, TextPos to, char c) const;
 
     // Edits of the bytes only.
@@ -101,7 +101,7 @@ private:
     TextBlockFactory& m_factory;
     std::unique_ptr<TextBlock> m_block;
     mutable bool m_locked = false;
-    mutable char* m_data = nullptr;  // the block while locked
+    mutable char* m_data = nullptr; // the block while locked
     TextPos m_length = 0;
     TextPos m_gapPos = 0;
     TextPos m_gapLength = 0;

@@ -18,7 +18,7 @@ namespace {
     if (!buffer.HasBlock())
         return ::testing::AssertionSuccess();
     GapBuffer::Access access(buffer);
-    const char* block = buffer.GapAt(buffer.GapPos());  // the gap stays where it is
+    const char* block = buffer.GapAt(buffer.GapPos()); // the gap stays where it is
     std::size_t gapEnd = std::size_t{buffer.GapPos()} + buffer.GapLength();
     std::size_t textEnd = std::size_t{buffer.Length()} + buffer.GapLength();
     for (std::size_t i = 0; i < buffer.BlockSize(); ++i) {
@@ -29,7 +29,7 @@ namespace {
     return ::testing::AssertionSuccess();
 }
 
-}  // namespace
+} // namespace
 
 TEST(GapBuffer, RandomEditsKeepTheTextAndZeroFreeBytes)
 {
@@ -89,8 +89,8 @@ TEST(GapBuffer, ScansAcrossTheGapAgreeWithTheText)
             std::size_t before = from == 0 ? std::string::npos : text.rfind('\n', from - 1);
             EXPECT_EQ(buffer.FindBack(from, '\n'),
                       before == std::string::npos ? kNoPos : static_cast<TextPos>(before));
-            EXPECT_EQ(buffer.Count(0, from, '\n'),
-                      static_cast<std::size_t>(std::count(text.begin(), text.begin() + from, '\n')));
+            EXPECT_EQ(buffer.Count(0, from, '\n'), static_cast<std::size_t>(std::count(
+                                                       text.begin(), text.begin() + from, '\n')));
         }
     }
 }
@@ -150,7 +150,7 @@ TEST(GapBuffer, LockStateIsTheCallersAfterEachOperation)
     buffer.Lock();
     buffer.Insert(1, "x", 1);
     std::string big(5000, 'z');
-    buffer.Insert(0, big.data(), 5000);  // grows the block while locked
+    buffer.Insert(0, big.data(), 5000); // grows the block while locked
     EXPECT_TRUE(buffer.IsLocked());
     EXPECT_EQ(buffer.At(5000), 'a');
     buffer.Unlock();

@@ -12,7 +12,7 @@ int SafeTab(int tabLength)
     return tabLength < 1 ? 1 : tabLength;
 }
 
-}  // namespace
+} // namespace
 
 TextPos LineStart(const GapBuffer& text, TextPos pos)
 {
@@ -100,4 +100,4 @@ int PosOfColumn(const GapBuffer& text, TextPos& pos, int col, int tabLength)
     return reached;
 }
 
-}  // namespace line_query
+} // namespace line_query

@@ -28,4 +28,4 @@ int ColumnOfPos(const GapBuffer& text, TextPos pos, int tabLength);
 // at the line's end or a zero byte.  Returns the column reached.
 int PosOfColumn(const GapBuffer& text, TextPos& pos, int col, int tabLength);
 
-}  // namespace line_query
+} // namespace line_query

@@ -8,8 +8,7 @@ namespace {
 // runs once per gap position.
 class LineQueries : public ::testing::Test, public DocFixture {
 protected:
-    template <typename Check>
-    void ForEveryGap(std::string_view text, Check check)
+    template <typename Check> void ForEveryGap(std::string_view text, Check check)
     {
         Load(text);
         for (TextPos gap = 0; gap <= text.size(); ++gap) {
@@ -20,7 +19,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(LineQueries, EmptyDocument)
 {
@@ -44,9 +43,9 @@ TEST_F(LineQueries, LineStartsEndsAndLines)
             TextPos pos, start, end, next;
             const char* line;
         } cases[] = {
-            {0, 0, 2, 3, "ab"}, {1, 0, 2, 3, "b"},  {2, 0, 2, 3, ""},  {3, 3, 3, 4, ""},
-            {4, 4, 6, 7, "cd"}, {6, 4, 6, 7, ""},   {7, 7, 7, kNoPos, ""},  // the empty last line
-            {99, 7, 7, kNoPos, ""},                                         // beyond: the end
+            {0, 0, 2, 3, "ab"},     {1, 0, 2, 3, "b"}, {2, 0, 2, 3, ""},      {3, 3, 3, 4, ""},
+            {4, 4, 6, 7, "cd"},     {6, 4, 6, 7, ""},  {7, 7, 7, kNoPos, ""}, // the empty last line
+            {99, 7, 7, kNoPos, ""},                                           // beyond: the end
         };
         for (const auto& c : cases) {
             std::string line;
@@ -69,12 +68,12 @@ TEST_F(LineQueries, CountAndMoveLines)
         EXPECT_EQ(doc.MoveLines(1, 1), 3u);
         EXPECT_EQ(doc.MoveLines(1, 2), 4u);
         EXPECT_EQ(doc.MoveLines(1, 3), 7u);
-        EXPECT_EQ(doc.MoveLines(1, 50), 7u);  // stops on the last line
+        EXPECT_EQ(doc.MoveLines(1, 50), 7u); // stops on the last line
         EXPECT_EQ(doc.MoveLines(9, -1), 4u);
         EXPECT_EQ(doc.MoveLines(9, -2), 3u);
         EXPECT_EQ(doc.MoveLines(9, -50), 0u);
         EXPECT_EQ(doc.MoveLines(9, 0), 7u);
-        EXPECT_EQ(doc.MoveLines(2, 1), 3u);  // from a line feed: the next line
+        EXPECT_EQ(doc.MoveLines(2, 1), 3u); // from a line feed: the next line
     });
 }
 
@@ -85,19 +84,19 @@ TEST_F(LineQueries, ColumnsFollowTheTabStops)
         const int columns[] = {1, 5, 6, 7};
         for (TextPos pos = 0; pos < 4; ++pos)
             EXPECT_EQ(doc.ColumnOfPos(pos), columns[pos]) << pos;
-        EXPECT_EQ(doc.ColumnOfPos(6), 5);  // x, tab: the tab from column 2 goes to 5
+        EXPECT_EQ(doc.ColumnOfPos(6), 5); // x, tab: the tab from column 2 goes to 5
         EXPECT_EQ(doc.ColumnOfPos(7), 6);
 
         TextPos pos = 2;
-        EXPECT_EQ(doc.PosOfColumn(pos, 3), 5);  // inside the tab: passes it
+        EXPECT_EQ(doc.PosOfColumn(pos, 3), 5); // inside the tab: passes it
         EXPECT_EQ(pos, 1u);
         pos = 0;
         EXPECT_EQ(doc.PosOfColumn(pos, 6), 6);
         EXPECT_EQ(pos, 2u);
         pos = 3;
-        EXPECT_EQ(doc.PosOfColumn(pos, 40), 7);  // stops at the line feed
+        EXPECT_EQ(doc.PosOfColumn(pos, 40), 7); // stops at the line feed
         EXPECT_EQ(pos, 3u);
-        pos = 99;  // beyond the text: the empty last line
+        pos = 99; // beyond the text: the empty last line
         EXPECT_EQ(doc.PosOfColumn(pos, 3), 1);
         EXPECT_EQ(pos, 8u);
     });
@@ -108,11 +107,11 @@ TEST_F(LineQueries, PosOfColumnStopsAtTheTextEndAndAtZeroBytes)
     Load(std::string("ab\ncd\0ef", 8));
     TextPos pos = 4;
     EXPECT_EQ(doc.PosOfColumn(pos, 10), 3);
-    EXPECT_EQ(pos, 5u);  // at the zero byte
+    EXPECT_EQ(pos, 5u); // at the zero byte
     Load("ab\ncd");
     pos = 4;
     EXPECT_EQ(doc.PosOfColumn(pos, 10), 3);
-    EXPECT_EQ(pos, 5u);  // the end of the text
+    EXPECT_EQ(pos, 5u); // the end of the text
 }
 
 TEST_F(LineQueries, NextTabStopForEveryTabLength)

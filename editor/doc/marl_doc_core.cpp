@@ -66,7 +66,7 @@ void MarlDocCore::JournalBytes(UndoRecord&& record, TextPos from, TextPos n)
     m_bModified = true;
     std::unique_ptr<char[]> data(new (std::nothrow) char[n == 0 ? 1 : n]);
     if (!data)
-        return;  // no memory for the record: the edit stands without it
+        return; // no memory for the record: the edit stands without it
     m_text.CopyOut(from, from + n, data.get());
     record.data = std::move(data);
     record.length = n;

@@ -162,10 +162,10 @@ public:
     std::size_t RedoCount() const { return m_redo.Count(); }
 
     // ---- File state, read and set by the views and dialogs
-    bool m_bReadOnly = false;  // commands that change the text do nothing
-    bool m_bUnixFile = false;  // saved with LF line ends, else CR LF
-    bool m_bSaving = false;    // a save or temporary copy is being written
-    FileStatus m_status;       // the file as last read or written
+    bool m_bReadOnly = false; // commands that change the text do nothing
+    bool m_bUnixFile = false; // saved with LF line ends, else CR LF
+    bool m_bSaving = false;   // a save or temporary copy is being written
+    FileStatus m_status;      // the file as last read or written
 
 private:
     class SavingScope;
@@ -195,8 +195,8 @@ private:
     DocServices m_services;
     GapBuffer m_text;
     int m_nLineCount = 0;
-    bool m_bJournalToRedo = false;  // an undo runs: its reversal goes to the redo list
-    bool m_bInRedo = false;         // a redo runs: no automatic indentation
+    bool m_bJournalToRedo = false; // an undo runs: its reversal goes to the redo list
+    bool m_bInRedo = false;        // a redo runs: no automatic indentation
     int m_nChangeDelta = 0;
     RecordList m_undo;
     RecordList m_redo;

@@ -33,7 +33,7 @@ private:
     std::size_t m_offset = 0;
 };
 
-}  // namespace
+} // namespace
 
 class MemoryFileWriter : public FileWriter {
 public:
@@ -107,8 +107,7 @@ bool MemoryFileSystem::GetStatus(const std::string& path, FileStatus& status)
     auto it = files.find(path);
     if (it == files.end())
         return false;
-    status.creationTime = status.accessTime = status.modificationTime =
-        it->second.modificationTime;
+    status.creationTime = status.accessTime = status.modificationTime = it->second.modificationTime;
     status.size = static_cast<std::int64_t>(it->second.bytes.size());
     status.attribute = it->second.attribute;
     status.fullPath = path;

@@ -22,7 +22,7 @@ public:
     std::map<std::string, FileError> openFailures;
     std::map<std::string, FileError> createFailures;
     std::map<std::string, FileError> removeFailures;
-    std::map<std::string, FileError> renameFailures;  // by the rename's target
+    std::map<std::string, FileError> renameFailures; // by the rename's target
     // A writer fails with "disk full" once this many bytes were written.
     std::optional<std::size_t> diskSpace;
     // A reader fails with this error after this many bytes.
@@ -42,6 +42,6 @@ public:
     bool CopyAttributes(const std::string& from, const std::string& to) override;
 
 private:
-    std::int64_t m_clock = 1000;  // every write moves the files' time on
+    std::int64_t m_clock = 1000; // every write moves the files' time on
     friend class MemoryFileWriter;
 };

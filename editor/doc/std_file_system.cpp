@@ -90,7 +90,7 @@ std::int64_t ToUnixSeconds(fs::file_time_type time)
     return std::chrono::duration_cast<std::chrono::seconds>(system.time_since_epoch()).count();
 }
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<FileReader> StdFileSystem::OpenRead(const std::string& path, FileError& error)
 {

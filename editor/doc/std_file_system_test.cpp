@@ -50,7 +50,7 @@ protected:
     MarlDocCore doc{DocServices{messages, files, blocks, settings}};
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(RealFiles, LoadEditSaveWithBackup)
 {
@@ -101,13 +101,12 @@ TEST_F(RealFiles, SavingKeepsThePermissions)
 TEST_F(RealFiles, FailuresByCause)
 {
     EXPECT_FALSE(doc.OnOpenDocument(PathOf("MISSING.C")));
-    EXPECT_FALSE(doc.OnOpenDocument(m_dir.string()));  // a directory
+    EXPECT_FALSE(doc.OnOpenDocument(m_dir.string())); // a directory
     EXPECT_FALSE(doc.OnSaveDocument(PathOf("NO/SUCH/DIR.C")));
     ASSERT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(messages.shown[0].text, "MISSING.C\nCannot find this file.\nPlease verify that the "
                                       "correct path and file name are given.");
-    EXPECT_EQ(messages.shown[1].text, "Unable to read from " +
-                                          m_dir.filename().string() +
+    EXPECT_EQ(messages.shown[1].text, "Unable to read from " + m_dir.filename().string() +
                                           ", it is opened by someone else.");
     EXPECT_EQ(messages.shown[2].text, "DIR.C\nCannot find this file.\nPlease verify that the "
                                       "correct path and file name are given.");

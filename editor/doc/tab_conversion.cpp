@@ -9,7 +9,7 @@ int SafeTab(int tabLength)
     return tabLength < 1 ? 1 : tabLength;
 }
 
-}  // namespace
+} // namespace
 
 std::string ExpandTabs(std::string_view text, int tabLength)
 {
@@ -58,7 +58,7 @@ std::string CompressBlanks(std::string_view text, int tabLength)
         if (c == '\n')
             col = 0;
         else if (c == '\t')
-            col = (col / t + 1) * t;  // a tab already in the text keeps the columns after it
+            col = (col / t + 1) * t; // a tab already in the text keeps the columns after it
         else
             ++col;
         ++i;
@@ -66,4 +66,4 @@ std::string CompressBlanks(std::string_view text, int tabLength)
     return out;
 }
 
-}  // namespace tab_conversion
+} // namespace tab_conversion

@@ -13,4 +13,4 @@ std::string ExpandTabs(std::string_view text, int tabLength);
 // one tab; a single blank is never replaced.
 std::string CompressBlanks(std::string_view text, int tabLength);
 
-}  // namespace tab_conversion
+} // namespace tab_conversion

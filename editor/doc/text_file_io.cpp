@@ -12,7 +12,7 @@ namespace {
 constexpr std::size_t kPiece = 256 * 1024;
 constexpr std::size_t kWritePiece = 1024 * 1024;
 
-}  // namespace
+} // namespace
 
 std::size_t ReadTextFile(FileReader& reader, char* dst, std::size_t size, std::size_t& lineFeeds,
                          FileError& error)
@@ -37,7 +37,7 @@ std::size_t ReadTextFile(FileReader& reader, char* dst, std::size_t size, std::s
         if (error != FileError::None)
             return text;
         if (got < want)
-            break;  // the file became shorter than its size said
+            break; // the file became shorter than its size said
     }
     return text + decoder.Finish(dst + text);
 }

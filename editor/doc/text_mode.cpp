@@ -62,14 +62,14 @@ std::size_t EncodeWord(std::uint64_t word, char* out)
         byte_scan::Store8(o, BytesFrom(word, done));
         o += i - done;
         *o++ = '\r';
-        done = i;  // the LF goes out with the next store
+        done = i; // the LF goes out with the next store
     }
     byte_scan::Store8(o, BytesFrom(word, done));
     o += 8 - done;
     return static_cast<std::size_t>(o - out);
 }
 
-}  // namespace
+} // namespace
 
 std::size_t TextModeDecoder::Decode(const char* src, std::size_t n, char* dst)
 {
@@ -84,7 +84,7 @@ std::size_t TextModeDecoder::Decode(const char* src, std::size_t n, char* dst)
     if (m_heldCr && src < end) {
         m_heldCr = false;
         if (*src != '\n')
-            *out++ = '\r';  // else the pair is the LF copied below
+            *out++ = '\r'; // else the pair is the LF copied below
     }
     // Eight bytes at a time while a byte of lookahead remains; words without
     // a CR move in one piece.
@@ -125,7 +125,7 @@ std::size_t TextModeDecoder::Decode(const char* src, std::size_t n, char* dst)
                 src = cr + 1;
             }
         } else if (m_ended) {
-            *out++ = '\r';  // CR before the Ctrl-Z: nothing follows it
+            *out++ = '\r'; // CR before the Ctrl-Z: nothing follows it
             src = end;
         } else {
             m_heldCr = true;

@@ -43,7 +43,7 @@ bool EncodeCrLf(std::string_view text, std::vector<char>& staging, Flush&& flush
     while (!text.empty()) {
         std::size_t n = EncodeCrLfPiece(text, staging.data(), staging.size());
         if (n == 0 || !flush(staging.data(), n))
-            return false;  // (a staging buffer of one byte cannot take a CR LF)
+            return false; // (a staging buffer of one byte cannot take a CR LF)
     }
     return true;
 }

@@ -48,7 +48,7 @@ std::string EncodeWith(std::string_view text, std::size_t staging)
     return file;
 }
 
-}  // namespace
+} // namespace
 
 TEST(TextMode, DecodesLineEndsAndStopsAtCtrlZ)
 {
@@ -57,12 +57,14 @@ TEST(TextMode, DecodesLineEndsAndStopsAtCtrlZ)
     } cases[] = {
         {"a\r\nb\r\n", "a\nb\n"},
         {"a\nb\n", "a\nb\n"},
-        {"a\rb", "a\rb"},           // a lone CR stays
-        {"a\r\r\nb", "a\r\nb"},     // CR CR LF: the first CR is kept
-        {"\r\n\r\n", "\n\n"},       // only line ends
-        {"a\x1a" "b\r\n", "a"},     // Ctrl-Z ends the input
-        {"a\r\x1a\n", "a\r"},       // CR before Ctrl-Z: nothing follows it
-        {"x\r", "x\r"},             // CR at the end of the file
+        {"a\rb", "a\rb"},       // a lone CR stays
+        {"a\r\r\nb", "a\r\nb"}, // CR CR LF: the first CR is kept
+        {"\r\n\r\n", "\n\n"},   // only line ends
+        {"a\x1a"
+         "b\r\n",
+         "a"},                // Ctrl-Z ends the input
+        {"a\r\x1a\n", "a\r"}, // CR before Ctrl-Z: nothing follows it
+        {"x\r", "x\r"},       // CR at the end of the file
         {std::string("a\0b", 3), std::string("a\0b", 3)},
     };
     for (const auto& c : cases) {

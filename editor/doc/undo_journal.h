@@ -10,25 +10,25 @@
 #include <memory>
 
 enum class RecordKind : std::uint32_t {
-    Overwrite = 0,    // position, old byte
-    InsertByte = 1,   // position
-    DeleteByte = 2,   // position, deleted byte
-    CaseChange = 3,   // position, old bytes
-    InsertBlock = 4,  // position, length
-    DeleteBlock = 5,  // position, removed bytes
-    Indent = 6,       // first line start, lines
-    Unindent = 7,     // first line start, removed byte per line (0: none)
-    Transpose = 8,    // position
+    Overwrite = 0,   // position, old byte
+    InsertByte = 1,  // position
+    DeleteByte = 2,  // position, deleted byte
+    CaseChange = 3,  // position, old bytes
+    InsertBlock = 4, // position, length
+    DeleteBlock = 5, // position, removed bytes
+    Indent = 6,      // first line start, lines
+    Unindent = 7,    // first line start, removed byte per line (0: none)
+    Transpose = 8,   // position
 };
 
 struct UndoRecord {
     TextPos position = 0;
-    int caretLine = -1;  // one-based caret line to restore, -1: from the position
+    int caretLine = -1; // one-based caret line to restore, -1: from the position
     RecordKind kind = RecordKind::InsertByte;
     int byte = -1;
     TextPos length = 0;
-    std::unique_ptr<char[]> data;  // exactly `length` bytes, kinds 3, 5 and 7
-    TextPos lines = 0;             // lines concerned, kinds 6 and 7
+    std::unique_ptr<char[]> data; // exactly `length` bytes, kinds 3, 5 and 7
+    TextPos lines = 0;            // lines concerned, kinds 6 and 7
 };
 
 inline UndoRecord MakeRecord(RecordKind kind, TextPos position, int caretLine, TextPos length = 0)
@@ -55,7 +55,7 @@ public:
     static constexpr std::size_t kCapacity = 200;
 
     void Push(UndoRecord&& record);
-    UndoRecord Pop();  // the newest; the list must not be empty
+    UndoRecord Pop(); // the newest; the list must not be empty
     const UndoRecord* Newest() const;
     std::size_t Count() const { return m_count; }
     bool Empty() const { return m_count == 0; }

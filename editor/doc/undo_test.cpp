@@ -31,7 +31,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(Journal, TypedBytesUndoOneByOneAndRedoBack)
 {
@@ -60,7 +60,7 @@ TEST_F(Journal, EnterWithIndentationIsTwoSteps)
     EXPECT_EQ(doc.UndoCount(), 2u);
     UndoStep(4, 2, -2, "  x\n");
     UndoStep(3, 1, -1, "  x");
-    RedoStep(3, 1, 1, "  x\n");  // a redo adds no indentation of its own
+    RedoStep(3, 1, 1, "  x\n"); // a redo adds no indentation of its own
     RedoStep(4, 2, 2, "  x\n  ");
 }
 
@@ -169,7 +169,7 @@ TEST_F(Journal, LastEditPositionIsTheNewestRecord)
     doc.InsertChar(1, 'b', 8);
     EXPECT_EQ(doc.LastEditPosition(line), 1u);
     EXPECT_EQ(line, 8);
-    EXPECT_EQ(doc.UndoCount(), 2u);  // not removed
+    EXPECT_EQ(doc.UndoCount(), 2u); // not removed
 }
 
 TEST_F(Journal, ANewEditKeepsTheRedoListAndARedoStaysInsideTheText)
@@ -178,9 +178,9 @@ TEST_F(Journal, ANewEditKeepsTheRedoListAndARedoStaysInsideTheText)
     doc.DeleteChar(5, 1);
     int line = 0;
     doc.Undo(line);
-    doc.DeleteBlock(0, 6, 1, kNoPos);  // the text is gone
+    doc.DeleteBlock(0, 6, 1, kNoPos); // the text is gone
     EXPECT_TRUE(doc.CanRedo());
-    EXPECT_EQ(doc.Redo(line), 0u);  // the recorded position 5 no longer exists
+    EXPECT_EQ(doc.Redo(line), 0u); // the recorded position 5 no longer exists
     EXPECT_EQ(Text(), "");
     EXPECT_TRUE(LineCountMatches(doc));
 }

@@ -90,4 +90,4 @@ void FileNameAt(const GapBuffer& text, TextPos pos, std::string& name, long& lin
     line = value;
 }
 
-}  // namespace word_query
+} // namespace word_query

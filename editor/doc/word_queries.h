@@ -24,4 +24,4 @@ inline constexpr std::size_t kMaxFileName = 259;
 // (0 without digits); an empty name and -1 when pos is on white space.
 void FileNameAt(const GapBuffer& text, TextPos pos, std::string& name, long& line);
 
-}  // namespace word_query
+} // namespace word_query

@@ -6,7 +6,7 @@ namespace {
 
 class WordQueries : public ::testing::Test, public DocFixture {};
 
-}  // namespace
+} // namespace
 
 TEST_F(WordQueries, WordLeftAndRight)
 {
@@ -15,9 +15,9 @@ TEST_F(WordQueries, WordLeftAndRight)
     const struct {
         TextPos pos, left, right;
     } cases[] = {
-        {0, 0, 5},    {2, 0, 5},    {4, 0, 5},  {5, 0, 11}, {7, 5, 11},
-        {10, 5, 11},  {11, 5, 12},  {12, 11, 13},  // on the line feed: the next line
-        {13, 12, 15}, {15, 13, 15},                // at a line start: the end of the line before
+        {0, 0, 5},    {2, 0, 5},    {4, 0, 5},   {5, 0, 11},
+        {7, 5, 11},   {10, 5, 11},  {11, 5, 12}, {12, 11, 13}, // on the line feed: the next line
+        {13, 12, 15}, {15, 13, 15}, // at a line start: the end of the line before
     };
     for (TextPos gap : {0u, 6u, 13u}) {
         doc.OpenGap(gap, 1);
@@ -30,7 +30,8 @@ TEST_F(WordQueries, WordLeftAndRight)
 
 TEST_F(WordQueries, GermanLettersAreWordCharacters)
 {
-    Load("Gr\xF6\xDF" "e x");
+    Load("Gr\xF6\xDF"
+         "e x");
     EXPECT_EQ(doc.WordRight(0), 6u);
     EXPECT_EQ(doc.WordLeft(5), 0u);
     EXPECT_TRUE(MarlDocCore::IsWordChar(0xDF));
@@ -44,10 +45,10 @@ TEST_F(WordQueries, WordBounds)
     const struct {
         TextPos pos, start, end;
     } cases[] = {
-        {0, 0, 1},  {1, 0, 1},  {2, 0, 1},                // on the blank after a word
-        {3, 3, 4},  {5, 3, 4},                            // on the line feed after it
-        {6, kNoPos, kNoPos}, {7, kNoPos, kNoPos},         // blanks after a line feed
-        {9, 8, 9},  {10, 8, 9},                           // at the end of the text
+        {0, 0, 1},           {1, 0, 1},           {2, 0, 1}, // on the blank after a word
+        {3, 3, 4},           {5, 3, 4},                      // on the line feed after it
+        {6, kNoPos, kNoPos}, {7, kNoPos, kNoPos},            // blanks after a line feed
+        {9, 8, 9},           {10, 8, 9},                     // at the end of the text
     };
     for (const auto& c : cases) {
         TextPos start = 0, end = 0;
@@ -65,13 +66,13 @@ TEST_F(WordQueries, FileNameAtTheCaret)
         const char* name;
         long line;
     } cases[] = {
-        {6, "main.c", 120},       // inside the name
-        {10, "main.c", 120},      // on the parenthesis right after it
-        {3, "", -1},              // on a blank
-        {24, "C:\\SRC\\X.H", 7},  // the first number after the name
-        {39, "none", 0},          // no digits on the line
-        {22, "", -1},             // on a line feed
-        {99, "", -1},             // beyond the text
+        {6, "main.c", 120},      // inside the name
+        {10, "main.c", 120},     // on the parenthesis right after it
+        {3, "", -1},             // on a blank
+        {24, "C:\\SRC\\X.H", 7}, // the first number after the name
+        {39, "none", 0},         // no digits on the line
+        {22, "", -1},            // on a line feed
+        {99, "", -1},            // beyond the text
     };
     for (const auto& c : cases) {
         std::string name = "?";
