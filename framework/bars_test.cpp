@@ -133,6 +133,7 @@ TEST_F(BarsTest, ToolButtonsFollowTheUpdateHandlersAtIdleTime)
     ASSERT_TRUE(NewDocument());
     EXPECT_TRUE(bar.IsButtonEnabled(ID_FILE_SAVE));
     EXPECT_TRUE(bar.IsButtonChecked(ID_TEST_CHECKED));
+    EXPECT_TRUE(bar.IsButtonEnabled(ID_TEST_CHECKED)) << "it has a command now";
     EXPECT_FALSE(bar.IsButtonEnabled(ID_TEST_DISABLED)) << "its update handler disables it";
 
     // A click is a command like any other.
@@ -214,6 +215,51 @@ TEST_F(BarsTest, DialogBarControlsRouteTheirCommandsAndFollowUpdates)
     MSG tab{check, WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_TRUE(m_app->PreTranslateMessage(tab));
     EXPECT_EQ(GetFocus(), button);
+}
+
+} // namespace
+} // namespace fwtest
+
+namespace fwtest {
+namespace {
+
+// The frame as a user sees it: tool bar, status bar, a dialog bar on the
+// left and two documents side by side, one of them split.  Shown, since the
+// MDI client tiles only visible windows.  With FW_SCREENSHOT_PAUSE=<seconds>
+// it stays up that long.
+TEST_F(BarsTest, TwoDocumentsOneSplitBesideTheBars)
+{
+    const char* pause = getenv("FW_SCREENSHOT_PAUSE");
+    DestroyApp();
+    MakeApp();
+    MakeMainFrame(BarSet{true, true, true}, true);
+    SetWindowPos(Main().GetHwnd(), nullptr, 40, 30, 900, 640, SWP_NOZORDER);
+    WriteText(Path("alpha.tst"), "int main(void)\r\n{\r\n    return 0;\r\n}\r\n");
+    WriteText(Path("beta.tst"), "Beta document\r\nsecond line\r\n");
+    TestDoc* alpha = Open(Path("alpha.tst"));
+    ASSERT_NE(alpha, nullptr);
+    ASSERT_TRUE(ActiveChild()->m_splitter.SplitRow(120));
+    ASSERT_NE(Open(Path("beta.tst")), nullptr);
+    Command(ID_WINDOW_TILE_VERT);
+
+    RECT client{};
+    GetClientRect(Main().GetMDIClient(), &client);
+    std::vector<fw::MDIChildWnd*> children = Main().GetChildFrames();
+    ASSERT_EQ(children.size(), 2u);
+    RECT first{}, second{};
+    GetWindowRect(children[0]->GetHwnd(), &first);
+    GetWindowRect(children[1]->GetHwnd(), &second);
+    EXPECT_TRUE(first.right <= second.left || second.right <= first.left) << "side by side";
+    EXPECT_EQ(alpha->GetViews().size(), 2u);
+    EXPECT_EQ(Status().GetShownText(0), "Ready");
+
+    if (pause) {
+        DWORD end = GetTickCount() + static_cast<DWORD>(atoi(pause)) * 1000;
+        while (GetTickCount() < end) {
+            Pump(*m_app);
+            Sleep(50);
+        }
+    }
 }
 
 } // namespace

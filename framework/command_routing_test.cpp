@@ -71,7 +71,7 @@ TEST_F(RoutingTest, UpdateHandlersSetMenuItemsWhenThePopupOpens)
         {ID_TEST_DISABLED, true, false},  // its update handler disables it
         {ID_TEST_ENABLED, false, false},  // a handler and no update handler
         {ID_TEST_CHECKED, false, true},   // checked by its update handler
-        {ID_TEST_RADIO, false, true},     // radio check
+        {ID_TEST_RADIO, true, true},      // checked, but there is no command to run
         {ID_TEST_UNHANDLED, true, false}, // nobody handles it
     };
     for (const Expect& e : items) {

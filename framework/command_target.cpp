@@ -19,13 +19,15 @@ void CmdUI::SetText(std::string_view) {}
 bool CmdUI::DoUpdate(CommandTarget& target, bool disableIfNoHandler)
 {
     m_bEnableChanged = false;
-    if (target.OnCmdMsg(m_nID, CmdCode::Update, this))
-        return true;
-    // No update handler: an item is as available as its command.
-    bool hasHandler = target.OnCmdMsg(m_nID, CmdCode::HasHandler, nullptr);
-    if (hasHandler || disableIfNoHandler)
+    bool handled = target.OnCmdMsg(m_nID, CmdCode::Update, this);
+    // Unless an update handler decided, an item is as available as its
+    // command (also undoing what an earlier update left).
+    if (disableIfNoHandler && !m_bEnableChanged) {
+        bool hasHandler = target.OnCmdMsg(m_nID, CmdCode::HasHandler, nullptr);
         Enable(hasHandler);
-    return hasHandler;
+        handled = handled || hasHandler;
+    }
+    return handled;
 }
 
 void TestCmdUI::Enable(bool on)

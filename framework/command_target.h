@@ -36,10 +36,10 @@ public:
     // An update handler may pass the item on to the next target.
     void ContinueRouting() { m_bContinueRouting = true; }
 
-    // Routes the update through `target`.  Without an update handler the
-    // item is enabled when some target has a handler for the command, and
-    // otherwise disabled if `disableIfNoHandler`.  True when anything
-    // handled it.
+    // Routes the update through `target`.  With `disableIfNoHandler`, an
+    // item whose update handler did not call Enable (or that has none) is
+    // enabled exactly when some target has a handler for its command.  True
+    // when anything handled it.
     bool DoUpdate(CommandTarget& target, bool disableIfNoHandler);
 
     UINT m_nID;
