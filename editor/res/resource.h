@@ -3,7 +3,7 @@
 #pragma once
 
 // Icons, menus, accelerators
-#define IDR_MAINFRAME 128
+#define IDR_MAINFRAME 2
 
 // The application layer's commands, panes and strings (0xE000 and up):
 // File, Edit, Window and Help commands, F6/Shift+F6 panes, print preview.
@@ -67,3 +67,55 @@
 #define ID_HELP_CONTEXT 0xE144
 #define ID_HELP_WORD 0xE145
 // ---- end of the editor window block
+
+// ---- Application shell: start-up, main frame, bars, panes, frame commands.
+// Resources
+#define IDR_MARLTYPE 3        // the document template: menu, icon, description
+#define IDB_TOOLBAR 2         // first toolbar's buttons
+#define IDB_TOOLBAR2 161      // second toolbar's buttons
+#define IDB_SPLASH 102        // start-up picture
+#define IDD_ABOUTBOX 100
+#define IDC_ABOUT_VERSION 1000
+#define IDC_ABOUT_BUILD 1001
+// Bars and the control in the first toolbar
+#define IDW_TOOLBAR2 130
+#define IDW_FILE_OPEN_WINDOW 117
+#define IDW_TAB_BAR 118
+#define IDC_SEARCH_HISTORY 100
+// Frame commands
+#define ID_VIEW_FILE_OPEN_WINDOW 32831
+#define ID_VIEW_TAB_BAR 32847
+#define ID_VIEW_TOOLBAR2 32864
+#define ID_CREATE_TAB_BAR 126
+#define ID_TAB_FIRST 121
+#define ID_TAB_PREVIOUS 122
+#define ID_TAB_NEXT 123
+#define ID_TAB_LAST 124
+#define ID_FILE_CLOSE_ALL 32837
+#define ID_FILE_SAVE_ALL 32839
+#define ID_SEND_ALL_FILES 32842
+#define ID_SEND_FILE 32841
+#define ID_MACRO_STOP 129
+#define ID_MACRO_SAVE 32850
+#define ID_MACRO_LOAD 32851
+#define ID_WORKSET_LOAD 32812
+#define ID_SHOW_HIDDEN 32861
+#define ID_PRINT_PREVIEW_BUTTON 57608
+// Option sheet pages
+#define ID_OPTIONS_SETTINGS 32795
+#define ID_OPTIONS_PRINTING 32830
+#define ID_OPTIONS_TOOLS 32813
+#define ID_OPTIONS_EXTENSIONS 32814
+#define ID_OPTIONS_OUTLINER 32853
+#define ID_OPTIONS_HELPFILES 32854
+#define ID_OPTIONS_COLORS 32871
+// Status panes beyond the layer's own (REC, OVR, CAP, NUM, SCRL)
+#define ID_INDICATOR_READ 59142
+#define ID_INDICATOR_LINE 59143
+#define ID_INDICATOR_COLUMN 59144
+#define ID_INDICATOR_CLOCK 59145
+// Strings
+#define IDS_FILE_MODIFIED 32820
+// Private message: check the documents for changes on disk (WM_USER + 100)
+#define WM_CHECK_FILES_CHANGED 0x464
+// ---- end of the application shell block

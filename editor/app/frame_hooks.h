@@ -1,0 +1,55 @@
+// The features other parts of the editor add to the main frame and the
+// application: each hook does nothing until its feature is installed.
+#pragma once
+#include <string>
+
+// The keyboard macro recorder (start when idle, stop when recording).
+class MacroRecorderHook {
+public:
+    virtual ~MacroRecorderHook() = default;
+    virtual void StartRecording() = 0;
+    virtual void StopRecording() = 0;
+    virtual void Play() = 0;
+    virtual bool Save(std::string& path) = 0;
+    virtual bool Load(std::string& path) = 0;
+};
+
+// The document tab bar: created on command 126, and its navigation.
+class TabBarHook {
+public:
+    virtual ~TabBarHook() = default;
+    virtual bool Create() = 0;
+    // 0 first, 1 previous, 2 next, 3 last
+    virtual void Activate(int which) = 0;
+};
+
+// Rebuilds the tools entries of the Tools menu before a menu opens.
+class ToolsMenuHook {
+public:
+    virtual ~ToolsMenuHook() = default;
+    virtual void Rebuild() = 0;
+};
+
+// The option sheet "Options" with its pages (0 Settings ... 6 Colors).
+class OptionSheetHook {
+public:
+    virtual ~OptionSheetHook() = default;
+    virtual void Show(int page) = 0;
+};
+
+// The tip of the day at the end of start-up.
+class TipHook {
+public:
+    virtual ~TipHook() = default;
+    virtual void ShowTip() = 0;
+};
+
+// The desktop of the last run: restored at start, snapshot before exit.
+class DesktopHook {
+public:
+    virtual ~DesktopHook() = default;
+    virtual void Restore() = 0;
+    virtual void Snapshot() = 0;
+    // The desktop keys, bottom-most first, comma-separated.
+    virtual std::string ZOrder() = 0;
+};

@@ -1,0 +1,114 @@
+// CMarlApp: the editor's application object: the start-up sequence (settings,
+// start-up picture, template, main frame, command line, shell registration),
+// the picture's closing, the shell's DDE requests, File > Open, the About
+// box and the exit sequence that writes the settings back.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "editor/app/cmdline_plan.h"
+#include "editor/app/doc_file_access.h"
+#include "editor/app/profile.h"
+#include "editor/app/profile_win32.h"
+#include "editor/app/settings_app.h"
+#include "editor/app/settings_homes.h"
+#include "framework/application.h"
+#include "framework/common_dialogs.h"
+#include "framework/doc_template.h"
+
+class CMainFrame;
+class CSplashWindow;
+class DesktopHook;
+class MacroRecorderHook;
+class OptionSheetHook;
+class TabBarHook;
+class TipHook;
+class ToolsMenuHook;
+
+// The document and view classes of the editor's one template, and how the
+// shell reaches their files.
+struct MarlDocKinds {
+    fw::DocTemplate::DocumentFactory makeDocument;
+    fw::DocTemplate::ViewFactory makeView;
+    std::unique_ptr<DocFileAccess> access;
+};
+
+// The features that later parts add; each may stay null.
+struct MarlAppHooks {
+    MacroRecorderHook* macroRecorder = nullptr;
+    TabBarHook* tabBar = nullptr;
+    ToolsMenuHook* toolsMenu = nullptr;
+    OptionSheetHook* optionSheet = nullptr;
+    TipHook* tips = nullptr;
+    DesktopHook* desktop = nullptr;
+};
+
+inline constexpr DWORD kSplashMinimumMs = 2500;
+
+class CMarlApp : public fw::Application {
+public:
+    explicit CMarlApp(MarlDocKinds kinds, MarlAppHooks hooks = {});
+    ~CMarlApp() override;
+
+    bool InitInstance() override;
+    int ExitInstance() override;
+    bool OnIdle(LONG count) override;
+    bool PreTranslateMessage(MSG& msg) override;
+    bool OnDDECommand(const std::string& command) override;
+    void OnFileOpen() override;
+    bool SaveAllModified() override;
+
+    // The private profile: "<exe>.INI" in the Windows directory unless a
+    // test names another file before start-up.
+    void SetProfileFileName(const std::string& fileName);
+    ::Profile& GetSettingsProfile() { return *m_profile; }
+
+    CMainFrame* GetMarlMainFrame() const;
+    const CommandLinePlan& GetCommandLinePlan() const { return m_plan; }
+    CSplashWindow* GetSplash() const { return m_pSplash.get(); }
+    AppSettings& GetAppSettings() { return m_settings; }
+    DocFileAccess& GetDocAccess() { return *m_kinds.access; }
+
+    bool m_bShellPrint = false;
+    bool m_bPrintMode = false;
+    DWORD m_dwStartTick = 0;
+    std::int32_t m_nDesktopFlag = 1;
+
+protected:
+    bool HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui) override;
+    // The open dialog; tests answer it.
+    virtual fw::FileDialogResult ChooseFilesToOpen();
+
+private:
+    class Startup;
+    bool CreateMainFrame();
+    void RunCommandLine();
+    void ShowMainWindowNow();
+    void CloseSplash();
+    void ShowTip();
+    SettingsHomes Homes();
+    void OnAppAbout();
+    void OnOptionsPage(UINT id);
+    void OnUpdateOptionsPage(fw::CmdUI& ui);
+
+    MarlDocKinds m_kinds;
+    MarlAppHooks m_hooks;
+    std::unique_ptr<Win32Profile> m_profileStore;
+    std::unique_ptr<::Profile> m_profile;
+    Win32Profile m_systemProfileStore{kSystemProfileName};
+    ::Profile m_systemProfile{m_systemProfileStore};
+    std::unique_ptr<SettingsObjects> m_settingsObjects;
+    AppSettings m_settings;
+    CommandLinePlan m_plan;
+    std::unique_ptr<CSplashWindow> m_pSplash;
+    std::int32_t m_nTipsShow = 1;
+    bool m_bOleStarted = false;
+    bool m_bSettingsRead = false;
+};
+
+// Writes the shell registration of text files under the class root;
+// failures leave the registration as it was and are not reported.
+void WriteShellRegistration();

@@ -1,0 +1,22 @@
+// CMarlFrame: an editor window, the MDI child that holds one document in a
+// dynamic splitter of up to two panes stacked vertically (both panes show
+// the same document; the user splits and joins them with the splitter).
+#pragma once
+#include <windows.h>
+
+#include "framework/mdi_child.h"
+#include "framework/splitter.h"
+
+class CMarlFrame : public fw::MDIChildWnd {
+public:
+    static constexpr int kMaxRows = 2;
+    static constexpr SIZE kMinPane{10, 10};
+
+    fw::SplitterWnd& GetSplitter() { return m_wndSplitter; }
+
+protected:
+    bool OnCreateClient(CREATESTRUCTA& cs, fw::CreateContext* context) override;
+
+private:
+    fw::SplitterWnd m_wndSplitter;
+};
