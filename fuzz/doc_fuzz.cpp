@@ -180,7 +180,7 @@ bool Edit(Fixture& f, Input& in)
     case 15: {
         // Memory runs short for one edit: it happens whole or not at all.
         std::string before = f.Text();
-        f.blocks.limit = doc.GetTextBlock() ? doc.GetTextBlock()->Size() : 0;
+        f.blocks.limit = doc.GetBlockSize();
         TextPos n = doc.InsertString(pos, std::string(in.Number(2000), 'm'), line);
         f.blocks.limit = static_cast<std::size_t>(-1);
         Check(n != 0 || f.Text() == before, "failed insertion changed the text");
@@ -261,6 +261,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Whatever the text became, saving and loading it again keeps it (up to
     // a Ctrl-Z, which ends a text file).
     const std::string text = f.Text();
+    if (TextBlock* block = f.doc.GetTextBlock()) {
+        BlockLock lock(*block);
+        Check(block->Size() >= text.size() &&
+                  text.compare(0, text.size(), lock.Data(), text.size()) == 0,
+              "the block handed out holds the text");
+    }
     bool crlf = !f.doc.m_bUnixFile;
     Check(f.doc.OnSaveDocument("OUT.TXT"), "save after edits");
     const std::string saved = f.files.Get("OUT.TXT");

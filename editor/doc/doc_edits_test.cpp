@@ -283,3 +283,16 @@ TEST_F(DocEdits, TabsAndBlanksConversion)
         EXPECT_TRUE(LineCountMatches(doc));
     }
 }
+
+TEST_F(DocEdits, TheBlockHandedOutHoldsTheTextContiguous)
+{
+    Load("first line\nsecond line\n");
+    doc.InsertString(6, "typed ", 1); // leaves the gap in the middle
+    doc.CloseGap();                   // what a caret motion asks for
+    EXPECT_EQ(doc.InsertChar(12, '!', 1), 1);
+    TextBlock* block = doc.GetTextBlock();
+    ASSERT_NE(block, nullptr);
+    BlockLock lock(*block);
+    EXPECT_EQ(std::string(lock.Data(), doc.GetLength()), "first typed !line\nsecond line\n");
+    EXPECT_EQ(Text(), "first typed !line\nsecond line\n");
+}

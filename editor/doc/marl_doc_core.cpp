@@ -17,9 +17,10 @@ bool MarlDocCore::OpenGap(TextPos pos, TextPos size)
     return MakeRoom(pos, size);
 }
 
-void MarlDocCore::CloseGap()
+TextBlock* MarlDocCore::GetTextBlock()
 {
     m_text.CloseGap();
+    return m_text.Block();
 }
 
 bool MarlDocCore::MakeRoom(TextPos pos, TextPos size)

@@ -59,13 +59,18 @@ public:
 
     // ---- The gap and the block
     bool OpenGap(TextPos pos, TextPos size);
-    void CloseGap();
+    // Every query reads across the gap, so nothing but the block itself can
+    // tell whether the gap is closed, and GetTextBlock closes it before it
+    // hands the block out.  Closing it here as well would move the text
+    // behind the gap on every caret motion after an edit.
+    void CloseGap() {}
     // A view holds the text locked while it has the focus or paints.
     void LockText() const { m_text.Lock(); }
     void UnlockText() const { m_text.Unlock(); }
-    // The block itself (after CloseGap: the whole text, contiguous), as the
-    // outliner libraries receive it.
-    TextBlock* GetTextBlock() { return m_text.Block(); }
+    // The block itself, the whole text contiguous at its start, as the
+    // outliner libraries receive it (null while the document is emptied).
+    TextBlock* GetTextBlock();
+    std::size_t GetBlockSize() const { return m_text.BlockSize(); }
 
     // ---- Queries
     TextPos GetLength() const { return m_text.Length(); }
