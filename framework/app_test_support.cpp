@@ -221,6 +221,12 @@ bool TestApp::OnDDECommand(const std::string& command)
     return m_acceptDde;
 }
 
+bool TestApp::ShowHelp(ULONG_PTR data, UINT command)
+{
+    m_helpCalls.emplace_back(data, command);
+    return true;
+}
+
 bool TestApp::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
 {
     static const fw::CommandMap<TestApp> map{{ID_TEST_ROUTE, &TestApp::OnRoute}};

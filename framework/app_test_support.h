@@ -148,11 +148,13 @@ public:
     std::deque<std::string> m_fileNames; // for the Save As / Open dialog
     std::vector<std::string> m_ddeCommands;
     bool m_acceptDde = true;
+    std::vector<std::pair<ULONG_PTR, UINT>> m_helpCalls; // data, command
 
     int DoMessageBox(const std::string& text, UINT type, UINT helpId) override;
     bool DoPromptFileName(std::string& fileName, UINT titleId, bool openDialog,
                           fw::DocTemplate* docTemplate) override;
     bool OnDDECommand(const std::string& command) override;
+    bool ShowHelp(ULONG_PTR data, UINT command) override;
 
 protected:
     bool HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui) override;

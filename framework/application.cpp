@@ -40,6 +40,13 @@ Application::Application()
     s_current = this;
     m_appTitle = GetExeBaseName();
     m_profile.SetFileName(GetExeBaseName() + ".INI");
+    char path[MAX_PATH] = {};
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    m_helpFile.assign(path, n < sizeof path ? n : 0);
+    if (size_t dot = m_helpFile.rfind('.');
+        dot != std::string::npos && dot > m_helpFile.find_last_of('\\') + 1)
+        m_helpFile.erase(dot);
+    m_helpFile += ".HLP";
 }
 
 Application::~Application()
@@ -152,6 +159,8 @@ bool Application::OnIdle(LONG count)
 
 bool Application::PreTranslateMessage(MSG& msg)
 {
+    if (m_helpMode && PreTranslateHelpMode(msg))
+        return true;
     if (WalkPreTranslateTree(msg))
         return true;
     return Dialog::PreTranslateModeless(msg);
@@ -463,6 +472,11 @@ bool Application::HandleCommand(UINT id, CmdCode code, CmdUI* ui)
         {ID_APP_EXIT, &Application::OnAppExit},
         {ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, &Application::OnOpenRecentFile},
         {ID_FILE_MRU_FILE1, &Application::OnUpdateRecentFileMenu},
+        {ID_HELP_INDEX, &Application::OnHelpIndex},
+        {ID_HELP_USING, &Application::OnHelpUsing},
+        {ID_HELP, &Application::OnHelp},
+        {ID_DEFAULT_HELP, &Application::OnHelp},
+        {ID_CONTEXT_HELP, &Application::OnContextHelp},
     };
     return map.Dispatch(*this, id, code, ui) || CommandTarget::HandleCommand(id, code, ui);
 }

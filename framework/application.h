@@ -126,12 +126,32 @@ public:
     virtual bool OnDDECommand(const std::string& command);
     ShellDdeServer* GetShellDdeServer() const { return m_ddeServer.get(); }
 
+    // ---- Help ----
+    // The executable's path with ".HLP" unless set.
+    const std::string& GetHelpFile() const { return m_helpFile; }
+    void SetHelpFile(std::string path) { m_helpFile = std::move(path); }
+    // Asks the platform's help engine about the help file.  Tests override it.
+    virtual bool ShowHelp(ULONG_PTR data, UINT command);
+    // Shift+F1: the next click or command shows the help of what it hits
+    // instead of doing it; Esc leaves.
+    void EnterHelpMode();
+    void ExitHelpMode();
+    bool IsHelpMode() const { return m_helpMode; }
+    // The help context of the window under a click in help mode.
+    static ULONG_PTR HelpContextAt(HWND hWnd, POINT client);
+    // When the main frame closes: the help engine closes too.
+    void QuitHelp();
+
     // ---- File commands (the defaults of the program's menus) ----
     virtual void OnFileNew();
     virtual void OnFileOpen();
     void OnAppExit();
     void OnOpenRecentFile(UINT id);
     void OnUpdateRecentFileMenu(CmdUI& ui);
+    void OnHelpIndex();
+    void OnHelpUsing();
+    void OnHelp();
+    void OnContextHelp();
 
 protected:
     bool HandleCommand(UINT id, CmdCode code, CmdUI* ui) override;
@@ -141,6 +161,7 @@ protected:
 
 private:
     bool WalkPreTranslateTree(MSG& msg);
+    bool PreTranslateHelpMode(MSG& msg);
 
     static Application* s_current;
     std::string m_appTitle;
@@ -151,6 +172,9 @@ private:
     std::unique_ptr<ShellDdeServer> m_ddeServer;
     int m_waitCount = 0;
     int m_exitCode = 0;
+    std::string m_helpFile;
+    bool m_helpMode = false;
+    bool m_helpUsed = false;
 };
 
 // Shows the wait cursor for its lifetime.

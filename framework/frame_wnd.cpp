@@ -492,6 +492,12 @@ LRESULT FrameWnd::OnCommandMessage(WPARAM wParam, LPARAM lParam)
             return 0;
         return DefFrameProc(WM_COMMAND, wParam, lParam);
     }
+    // Help mode: the command is explained, not done.
+    if (Application* app = Application::Current(); app && app->IsHelpMode()) {
+        app->ExitHelpMode();
+        app->ShowHelp(FW_HID_BASE_COMMAND + id, HELP_CONTEXT);
+        return 0;
+    }
     TestCmdUI state(id);
     if (OnCmdMsg(id, CmdCode::Update, &state) && !state.m_bEnabled)
         return 0; // disabled: never run, whichever way it came
@@ -566,7 +572,11 @@ void FrameWnd::OnClose()
     DestroyFrame();
 }
 
-void FrameWnd::OnDestroy() {}
+void FrameWnd::OnDestroy()
+{
+    if (Application* app = Application::Current(); app && app->GetMainFrame() == this)
+        app->QuitHelp();
+}
 
 void FrameWnd::OnSize(UINT type, int, int)
 {
@@ -632,6 +642,9 @@ LRESULT FrameWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SETCURSOR:
         if (Application* app = Application::Current(); app && app->IsWaitCursor()) {
             SetCursor(LoadCursor(nullptr, IDC_WAIT));
+            return TRUE;
+        } else if (app && app->IsHelpMode()) {
+            SetCursor(LoadCursor(nullptr, IDC_HELP));
             return TRUE;
         }
         break;

@@ -77,6 +77,11 @@
 #define FW_IDW_TOOLBAR 0xE800
 #define FW_IDW_STATUS_BAR 0xE801
 
+// ---- Help contexts: a command's help is HID_BASE_COMMAND + its id, a
+// ---- window's (a frame, a dialog) HID_BASE_RESOURCE + its resource id.
+#define FW_HID_BASE_COMMAND 0x00010000
+#define FW_HID_BASE_RESOURCE 0x00020000
+
 // ---- Child window ids inside frames ----------------------------------------
 #define FW_IDW_PANE_FIRST 0xE900
 #define FW_IDW_PANE_LAST 0xE9FF
