@@ -12,8 +12,9 @@ namespace {
 // Positions compared as signed numbers: "none" (-1) lies before everything.
 bool Before(TextPos a, TextPos b)
 {
-    return static_cast<std::int64_t>(a == kNoPos ? -1 : a) <
-           static_cast<std::int64_t>(b == kNoPos ? -1 : b);
+    const std::int64_t left = a == kNoPos ? std::int64_t{-1} : std::int64_t{a};
+    const std::int64_t right = b == kNoPos ? std::int64_t{-1} : std::int64_t{b};
+    return left < right;
 }
 
 UINT PlainMotionOf(UINT extendId)

@@ -1,0 +1,462 @@
+// The editor window in real windows: keys through the accelerator table,
+// characters, mouse messages at computed places, two panes of one document,
+// and the colours on the screen.
+#include "editor/view/view_test_support.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "resource.h"
+#include "view_ids.h"
+
+namespace viewtest {
+namespace {
+
+using Editing = ViewTest;
+
+TEST_F(Editing, TypedCharactersGoInAtTheCaretAndEnterIsALineFeed)
+{
+    OpenText("a.txt", "    x\n");
+    m_options.m_bAutoIndent = 1;
+    Key(VK_END);
+    Chars("y");
+    Key(VK_RETURN);
+    Chars("z");
+    EXPECT_EQ(DocText(), "    xy\n    z\n");
+    EXPECT_EQ(View()->GetCaretLine(), 2);
+    EXPECT_EQ(PaneText(ID_INDICATOR_LINE), "000002");
+    EXPECT_EQ(PaneText(ID_INDICATOR_COLUMN), "0006");
+}
+
+TEST_F(Editing, ShiftArrowsExtendAndShrinkTheSelection)
+{
+    OpenText("a.txt", "0123456789\n");
+    for (int i = 0; i < 5; ++i)
+        Key(VK_RIGHT);
+    for (int i = 0; i < 3; ++i)
+        Key(VK_RIGHT, {VK_SHIFT});
+    EXPECT_EQ(View()->GetSelStart(), 5u);
+    EXPECT_EQ(View()->GetSelEnd(), 8u);
+    Key(VK_LEFT, {VK_SHIFT});
+    EXPECT_EQ(View()->GetSelStart(), 5u);
+    EXPECT_EQ(View()->GetSelEnd(), 7u);
+    // A plain motion drops the selection.
+    Key(VK_LEFT);
+    EXPECT_FALSE(View()->HasSelection());
+    EXPECT_EQ(View()->GetCaret(), 6u);
+}
+
+TEST_F(Editing, TypingOverASelectionReplacesItBackspaceOnlyClearsIt)
+{
+    OpenText("a.txt", "abcdef");
+    Key(VK_RIGHT);
+    Key(VK_RIGHT, {VK_SHIFT});
+    Key(VK_RIGHT, {VK_SHIFT});
+    Chars("X");
+    EXPECT_EQ(DocText(), "aXdef");
+    // Backspace only drops the selection and deletes the byte before the caret.
+    Key(VK_RIGHT, {VK_SHIFT});
+    Key(VK_BACK);
+    EXPECT_EQ(DocText(), "aXef");
+    EXPECT_FALSE(View()->HasSelection());
+    EXPECT_EQ(View()->GetCaret(), 2u);
+}
+
+TEST_F(Editing, TabWithBlanksFillsToTheNextStopAlsoInOverwriteMode)
+{
+    m_options.m_bUseBlanks = 1;
+    OpenText("a.txt", "ab\ncd");
+    Key(VK_END);
+    Chars("\t");
+    EXPECT_EQ(DocText(), "ab  \ncd");
+    Key(VK_DOWN);
+    Key(VK_HOME);
+    Key(VK_INSERT);
+    EXPECT_EQ(PaneText(ID_INDICATOR_OVR), "OVR");
+    Chars("\tX");
+    EXPECT_EQ(DocText(), "ab  \n    Xd");
+}
+
+TEST_F(Editing, DeleteKeysAndCtrlY)
+{
+    OpenText("a.txt", "one\ntwo\nthree");
+    Key(VK_DELETE);
+    EXPECT_EQ(DocText(), "ne\ntwo\nthree");
+    Key(VK_DOWN);
+    Key(VK_HOME);
+    Key(VK_BACK);
+    EXPECT_EQ(DocText(), "netwo\nthree");
+    EXPECT_EQ(View()->GetCaretLine(), 1);
+    Key('Y', {VK_CONTROL});
+    EXPECT_EQ(DocText(), "three");
+    Key('Y', {VK_CONTROL});
+    EXPECT_EQ(DocText(), "");
+    EXPECT_EQ(View()->GetCaretLine(), 1);
+}
+
+TEST_F(Editing, UndoAndRedoFromTheKeys)
+{
+    OpenText("a.txt", "");
+    Chars("abc");
+    Key('Z', {VK_CONTROL});
+    EXPECT_EQ(DocText(), "ab");
+    EXPECT_EQ(View()->GetCaret(), 2u);
+    Key(VK_BACK, {VK_MENU});
+    Key('Z', {VK_CONTROL});
+    EXPECT_EQ(DocText(), "");
+    EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
+    Key('A', {VK_CONTROL});
+    Key(VK_BACK, {VK_SHIFT});
+    EXPECT_EQ(DocText(), "ab");
+    EXPECT_TRUE(IsEnabled(ID_EDIT_REDO));
+}
+
+TEST_F(Editing, ReadOnlyDocumentIgnoresEveryChange)
+{
+    CMarlDoc* doc = OpenText("a.txt", "abc\n");
+    doc->Core().m_bReadOnly = true;
+    Chars("x");
+    Key(VK_DELETE);
+    Key('Y', {VK_CONTROL});
+    Key(VK_RIGHT, {VK_SHIFT});
+    EXPECT_FALSE(IsEnabled(ID_EDIT_CUT));
+    EXPECT_TRUE(IsEnabled(ID_EDIT_COPY));
+    Key('X', {VK_CONTROL});
+    EXPECT_EQ(DocText(), "abc\n");
+    EXPECT_EQ(PaneText(ID_INDICATOR_READ), "READ");
+}
+
+using Moving = ViewTest;
+
+TEST_F(Moving, CtrlEndOnATextEndingWithALineFeedGoesToTheEmptyLastLine)
+{
+    OpenText("a.txt", "ab\ncd\n");
+    Key(VK_END, {VK_CONTROL});
+    EXPECT_EQ(View()->GetCaret(), 6u);
+    EXPECT_EQ(PaneText(ID_INDICATOR_LINE), "000003");
+    EXPECT_EQ(PaneText(ID_INDICATOR_COLUMN), "0001");
+    Key(VK_HOME, {VK_CONTROL});
+    EXPECT_EQ(View()->GetCaret(), 0u);
+    EXPECT_EQ(View()->GetCaretLine(), 1);
+}
+
+TEST_F(Moving, UpAndDownKeepTheColumnOnlyAsFarAsTheLinesAllow)
+{
+    OpenText("a.txt", "abcdef\nab\nabcdef");
+    Key(VK_END);
+    Key(VK_DOWN);
+    EXPECT_EQ(View()->GetCaret(), 9u);
+    Key(VK_DOWN);
+    EXPECT_EQ(View()->GetCaret(), 12u); // the column of the short line
+    Key(VK_RIGHT, {VK_CONTROL});
+    EXPECT_EQ(View()->GetCaret(), 16u);
+    Key(VK_LEFT, {VK_CONTROL});
+    EXPECT_EQ(View()->GetCaret(), 10u);
+}
+
+TEST_F(Moving, ScrollScaleKeepsTheRangeWithinTheBarAndTheThumbMovesTheTop)
+{
+    std::string text;
+    for (int i = 0; i < 40000; ++i)
+        text += "line\n";
+    OpenText("big.txt", text);
+    CMarlView* view = View();
+    EXPECT_EQ(view->GetScrollScale(), 10);
+    SCROLLINFO info{};
+    info.fMask = SIF_RANGE;
+    view->GetScrollInfo(SB_VERT, info);
+    EXPECT_EQ(info.nMax, 4000);
+    SendMessageA(view->GetHwnd(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 2000), 0);
+    Pump(*m_app);
+    EXPECT_EQ(view->GetTop(), 20000u * 5);
+}
+
+TEST_F(Moving, LineDownAtTheLastLineChangesNothing)
+{
+    OpenText("a.txt", "a\nb");
+    CMarlView* view = View();
+    SendMessageA(view->GetHwnd(), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(view->GetTop(), 2u);
+    SendMessageA(view->GetHwnd(), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(view->GetTop(), 2u);
+    SendMessageA(view->GetHwnd(), WM_VSCROLL, SB_LINEUP, 0);
+    EXPECT_EQ(view->GetTop(), 0u);
+}
+
+TEST_F(Moving, PageDownMovesTopAndCaretByTheRowsShown)
+{
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "x\n";
+    OpenText("a.txt", text);
+    CMarlView* view = View();
+    RECT client{};
+    GetClientRect(view->GetHwnd(), &client);
+    const long rows = client.bottom / view->GetLineHeight();
+    Key(VK_NEXT);
+    EXPECT_EQ(view->GetCaretLine(), 1 + rows);
+    EXPECT_EQ(view->GetTop(), static_cast<TextPos>(2 * rows));
+    Key(VK_PRIOR);
+    EXPECT_EQ(view->GetCaretLine(), 1);
+    EXPECT_EQ(view->GetTop(), 0u);
+}
+
+using Clipboard = ViewTest;
+
+TEST_F(Clipboard, CutAndPasteUseCrLfAndPasteDropsCarriageReturns)
+{
+    OpenText("a.txt", "ab\ncd\n");
+    Key(VK_END, {VK_SHIFT});
+    Key(VK_RIGHT, {VK_SHIFT});
+    Key('X', {VK_CONTROL});
+    EXPECT_EQ(ClipboardText(), "ab\r\n");
+    EXPECT_EQ(DocText(), "cd\n");
+    Key(VK_END, {VK_CONTROL});
+    Key('V', {VK_CONTROL});
+    EXPECT_EQ(DocText(), "cd\nab\n");
+    EXPECT_EQ(View()->GetCaretLine(), 3);
+    SetClipboardText("x\r\ny");
+    Key(VK_INSERT, {VK_SHIFT});
+    EXPECT_EQ(DocText(), "cd\nab\nx\ny");
+}
+
+TEST_F(Clipboard, DisabledCopyFromAKeyChangesNothing)
+{
+    OpenText("a.txt", "abc");
+    SetClipboardText("kept");
+    EXPECT_FALSE(IsEnabled(ID_EDIT_COPY));
+    Key('C', {VK_CONTROL});
+    EXPECT_EQ(ClipboardText(), "kept");
+}
+
+TEST_F(Clipboard, KeypadPlusTypesOrCopiesTheWholeLine)
+{
+    OpenText("a.txt", "ab\ncd");
+    m_options.m_bBRIEFkeys = 0;
+    Key(VK_ADD);
+    EXPECT_EQ(DocText(), "+ab\ncd");
+    m_options.m_bBRIEFkeys = 1;
+    Key(VK_ADD);
+    EXPECT_EQ(ClipboardText(), "+ab\r\n");
+    Key(VK_DOWN);
+    Key(VK_SUBTRACT);
+    EXPECT_EQ(ClipboardText(), "cd"); // not beyond the end of the text
+    EXPECT_EQ(DocText(), "+ab\n");
+}
+
+using Mouse = ViewTest;
+
+TEST_F(Mouse, ClickRightOfALinePlacesTheCaretAtItsEnd)
+{
+    OpenText("a.txt", "abc\nlonger line\n");
+    const POINT beyond = CellPoint(0, 30);
+    Click(beyond.x, beyond.y);
+    EXPECT_EQ(View()->GetCaret(), 3u);
+    const POINT c = CellPoint(1, 3);
+    Click(c.x - View()->GetCharWidth() / 2 + 1, c.y);
+    EXPECT_EQ(View()->GetCaret(), 6u);
+    EXPECT_EQ(View()->GetCaretLine(), 2);
+}
+
+TEST_F(Mouse, MarginClickSelectsTheLineShiftClickExtends)
+{
+    OpenText("a.txt", "abc\ndef\nghi\n");
+    Click(2, CellPoint(1, 1).y);
+    EXPECT_EQ(View()->GetSelStart(), 4u);
+    EXPECT_EQ(View()->GetSelEnd(), 8u);
+    Click(CellPoint(0, 1).x, CellPoint(0, 1).y);
+    EXPECT_FALSE(View()->HasSelection());
+    const POINT to = CellPoint(2, 2);
+    Click(to.x - View()->GetCharWidth() / 2 + 1, to.y, MK_SHIFT);
+    EXPECT_EQ(View()->GetSelStart(), 0u);
+    EXPECT_EQ(View()->GetSelEnd(), 9u);
+}
+
+TEST_F(Mouse, DraggingSelectsAndBelowTheWindowScrolls)
+{
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+        text += "abcd\n";
+    OpenText("a.txt", text);
+    const POINT from = CellPoint(0, 2);
+    const int w = View()->GetCharWidth();
+    SendMessageA(View()->GetHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x - w / 2 + 1, from.y));
+    const POINT to = CellPoint(1, 3);
+    Drag(to.x, to.y); // the first move after the focus came is ignored
+    Drag(to.x - w / 2 + 1, to.y);
+    EXPECT_EQ(View()->GetSelStart(), 1u);
+    EXPECT_EQ(View()->GetSelEnd(), 7u);
+    RECT client{};
+    GetClientRect(View()->GetHwnd(), &client);
+    Drag(to.x, client.bottom + 20);
+    Release(to.x, client.bottom + 20);
+    EXPECT_EQ(View()->GetTop(), 5u);
+    EXPECT_EQ(View()->GetSelStart(), 1u);
+    EXPECT_GT(View()->GetSelEnd(), 7u);
+}
+
+TEST_F(Mouse, DoubleClickSelectsTheWord)
+{
+    OpenText("a.txt", "int value = 1;\n");
+    const POINT p = CellPoint(0, 6);
+    DoubleClick(p.x, p.y);
+    EXPECT_EQ(View()->GetSelStart(), 4u);
+    EXPECT_EQ(View()->GetSelEnd(), 9u);
+    EXPECT_EQ(View()->GetCaret(), 9u);
+}
+
+using TwoPanes = ViewTest;
+
+TEST_F(TwoPanes, EditsInOnePaneMoveTheOthersCaretSelectionAndTop)
+{
+    std::string text;
+    for (int i = 0; i < 60; ++i)
+        text += "line " + std::to_string(i) + "\n";
+    OpenText("a.txt", text);
+    ASSERT_TRUE(Child()->m_splitter.SplitRow(150));
+    Pump(*m_app);
+    CMarlView* upper = Pane(0);
+    CMarlView* lower = Pane(1);
+    ASSERT_TRUE(upper && lower);
+
+    // The lower pane looks further down, with a selection there.
+    Activate(lower);
+    SendMessageA(lower->GetHwnd(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 20), 0);
+    for (int i = 0; i < 30; ++i)
+        Key(VK_DOWN);
+    Key(VK_RIGHT, {VK_SHIFT});
+    const TextPos lowerTop = lower->GetTop();
+    const TextPos lowerCaret = lower->GetCaret();
+    ASSERT_GT(lowerTop, 0u);
+
+    // Typing a line in the upper pane pushes everything down there.
+    Activate(upper);
+    Chars("new\r");
+    EXPECT_EQ(lower->GetTop(), lowerTop + 4);
+    EXPECT_EQ(lower->GetCaret(), lowerCaret + 4);
+    EXPECT_EQ(lower->GetCaretLine(), 32);
+    EXPECT_EQ(lower->GetSelEnd(), lowerCaret + 4);
+
+    // And an edit in the lower pane moves nothing above it in the upper one.
+    Activate(lower);
+    Key(VK_DELETE);
+    Chars("Z");
+    EXPECT_EQ(upper->GetCaret(), 4u);
+    EXPECT_EQ(upper->GetTop(), 0u);
+    std::string changed = DocText();
+    EXPECT_EQ(changed.substr(0, 4), "new\n");
+    // Delete took the selected byte; Z stands at the selection's start.
+    EXPECT_EQ(changed.find('Z'), static_cast<std::size_t>(lowerCaret + 3));
+
+    // Deleting the first line from the upper pane pulls the lower back up.
+    Activate(upper);
+    Key(VK_HOME, {VK_CONTROL});
+    Key('Y', {VK_CONTROL});
+    EXPECT_EQ(lower->GetTop(), lowerTop);
+    EXPECT_EQ(lower->GetCaretLine(), 31);
+}
+
+using Document = ViewTest;
+
+TEST_F(Document, SaveKeepsTheLineEndsOfTheFileAndPropertiesSwitchThem)
+{
+    CMarlDoc* doc = OpenText("dos.txt", "a\r\nb\r\n");
+    Chars("x");
+    Key('S', {VK_CONTROL});
+    EXPECT_EQ(ReadFile(Path("dos.txt")), "xa\r\nb\r\n");
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(doc->GetTitle(), Path("dos.txt"));
+
+    CMarlDoc* unix = OpenText("unix.txt", "a\nb\n");
+    EXPECT_TRUE(unix->Core().m_bUnixFile);
+    Chars("y");
+    Key('S', {VK_CONTROL});
+    EXPECT_EQ(ReadFile(Path("unix.txt")), "ya\nb\n");
+}
+
+TEST_F(Document, SavingAnUntitledDocumentUnderACNameColoursIt)
+{
+    m_app->OpenDocumentFile("");
+    Pump(*m_app);
+    SetFocus(View()->GetHwnd());
+    Pump(*m_app);
+    EXPECT_FALSE(View()->IsColouring());
+    Chars("int x;");
+    m_app->m_fileNames.push_back(Path("MAIN.C"));
+    Key('S', {VK_CONTROL});
+    EXPECT_EQ(ReadFile(Path("MAIN.C")), "int x;");
+    EXPECT_TRUE(View()->IsColouring());
+    EXPECT_EQ(View()->GetDocument()->GetTitle(), Path("MAIN.C"));
+}
+
+// ---- Colours on the screen ----------------------------------------------------
+
+class Screen : public ViewTest {
+protected:
+    // The background of a cell as the screen shows it: the colour most of
+    // its pixels have (a glyph covers fewer).
+    COLORREF CellColour(int row, int column)
+    {
+        CMarlView* view = View();
+        RedrawWindow(view->GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const POINT p = CellPoint(row, column);
+        const int left = p.x - view->GetCharWidth() / 2;
+        const int top = p.y - view->GetLineHeight() / 2;
+        std::map<COLORREF, int> counts;
+        HDC dc = GetDC(view->GetHwnd());
+        for (int y = top; y < top + view->GetLineHeight(); ++y)
+            for (int x = left; x < left + view->GetCharWidth(); ++x)
+                ++counts[GetPixel(dc, x, y)];
+        ReleaseDC(view->GetHwnd(), dc);
+        auto most = std::max_element(counts.begin(), counts.end(),
+                                     [](auto& a, auto& b) { return a.second < b.second; });
+        return most == counts.end() ? CLR_INVALID : most->first;
+    }
+    COLORREF Slot(ColorItem item) const { return m_app->m_settings.Color(item).color; }
+};
+
+TEST_F(Screen, KeywordCommentAndSelectionShowTheirBackgrounds)
+{
+    OpenText("main.c", "int i2char; /* c1\n still */ x\n#include y\n");
+    ASSERT_TRUE(View()->IsColouring());
+    EXPECT_EQ(CellColour(0, 1), Slot(ColorItem::CBk));      // int
+    EXPECT_EQ(CellColour(0, 5), Slot(ColorItem::TextBk));   // i of i2char
+    EXPECT_EQ(CellColour(0, 7), Slot(ColorItem::CBk));      // char after the digit
+    EXPECT_EQ(CellColour(0, 13), Slot(ColorItem::CommentBk));
+    EXPECT_EQ(CellColour(1, 2), Slot(ColorItem::CommentBk)); // inside the comment
+    EXPECT_EQ(CellColour(1, 11), Slot(ColorItem::TextBk));   // x after it
+    EXPECT_EQ(CellColour(2, 2), Slot(ColorItem::PreprocessorBk));
+    // A selection inside the keyword: Marked there, the keyword's slot after.
+    Key(VK_RIGHT, {VK_SHIFT});
+    EXPECT_EQ(CellColour(0, 1), Slot(ColorItem::MarkedBk));
+    EXPECT_EQ(CellColour(0, 2), Slot(ColorItem::CBk));
+    // Selected line ends fill the rest of the row.
+    Key(VK_DOWN, {VK_SHIFT});
+    EXPECT_EQ(CellColour(0, 40), Slot(ColorItem::MarkedBk));
+}
+
+TEST_F(Screen, BookmarkedLineIsDrawnInItsOwnColours)
+{
+    OpenText("main.c", "int a;\nint b;\n");
+    View()->Bookmarks()[0] = 7;
+    EXPECT_EQ(CellColour(1, 1), Slot(ColorItem::BookmarkBk));
+    EXPECT_EQ(CellColour(1, 30), Slot(ColorItem::BookmarkBk));
+    EXPECT_EQ(CellColour(0, 1), Slot(ColorItem::CBk));
+}
+
+TEST_F(Screen, BlockCommentOpenedAboveTheWindowStillColoursItsLines)
+{
+    std::string text = "/* open\n";
+    for (int i = 0; i < 40; ++i)
+        text += "inside\n";
+    text += "*/ int x;\n";
+    OpenText("main.c", text);
+    SendMessageA(View()->GetHwnd(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 20), 0);
+    Pump(*m_app);
+    EXPECT_EQ(CellColour(0, 1), Slot(ColorItem::CommentBk));
+}
+
+} // namespace
+} // namespace viewtest
