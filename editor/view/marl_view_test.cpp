@@ -42,10 +42,16 @@ TEST_F(Editing, ShiftArrowsExtendAndShrinkTheSelection)
     Key(VK_LEFT, {VK_SHIFT});
     EXPECT_EQ(View()->GetSelStart(), 5u);
     EXPECT_EQ(View()->GetSelEnd(), 7u);
+    // Shift+End twice: the second one keeps what the first selected.
+    Key(VK_END, {VK_SHIFT});
+    Key(VK_END, {VK_SHIFT});
+    EXPECT_EQ(View()->GetSelStart(), 5u);
+    EXPECT_EQ(View()->GetSelEnd(), 10u);
+    Key(VK_LEFT, {VK_SHIFT});
     // A plain motion drops the selection.
     Key(VK_LEFT);
     EXPECT_FALSE(View()->HasSelection());
-    EXPECT_EQ(View()->GetCaret(), 6u);
+    EXPECT_EQ(View()->GetCaret(), 8u);
 }
 
 TEST_F(Editing, TypingOverASelectionReplacesItBackspaceOnlyClearsIt)

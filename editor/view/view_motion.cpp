@@ -243,7 +243,9 @@ void CMarlView::OnExtend(UINT id)
     const TextPos caret = m_pos.caret;
     if (forward) {
         if (caret != old || motion == ID_LINE_END) {
-            if (Before(m_pos.selEnd, caret))
+            // At the end already (Shift+End once more): the end stays, the
+            // selection is not collapsed onto the caret.
+            if (!Before(caret, m_pos.selEnd))
                 m_pos.selEnd = caret;
             else
                 m_pos.selStart = caret;
