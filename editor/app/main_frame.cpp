@@ -7,6 +7,26 @@
 #include "editor/res/resource.h"
 #include "framework/application.h"
 
+namespace {
+
+// The search box's state as the update handlers set it (the frame disables
+// it; an active editor view enables it).
+class ControlCmdUI : public fw::CmdUI {
+public:
+    ControlCmdUI(UINT id, HWND control) : fw::CmdUI(id), m_control(control) {}
+    void Enable(bool on) override
+    {
+        if (!on && GetFocus() == m_control)
+            SetFocus(GetParent(GetParent(m_control))); // not onto a disabled control
+        EnableWindow(m_control, on);
+    }
+
+private:
+    HWND m_control;
+};
+
+} // namespace
+
 CMainFrame::CMainFrame(MainFrameServices services) : m_services(services) {}
 
 CMainFrame::~CMainFrame() = default;
@@ -110,8 +130,10 @@ void CMainFrame::OnIdleUpdateCmdUI()
         if (m_statusBar.GetPaneText(0) == idle)
             m_idleText = idle;
     }
-    if (m_toolBar.GetHwnd())
-        PlaceSearchHistoryBox();
+    if (m_searchBox) {
+        ControlCmdUI ui(IDC_SEARCH_HISTORY, m_searchBox);
+        ui.DoUpdate(*this, false);
+    }
 }
 
 void CMainFrame::OnUpdateRec(fw::CmdUI& ui)

@@ -1,0 +1,100 @@
+// A CMarlApp under test: documents that record what the shell asks of them,
+// a profile of its own in a temporary folder, message boxes and the open
+// dialog answered by the test.
+#pragma once
+#include <windows.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "editor/app/doc_file_access.h"
+#include "editor/app/main_frame.h"
+#include "editor/app/marl_app.h"
+#include "framework/document.h"
+#include "framework/view.h"
+
+namespace shelltest {
+
+class ShellTestDoc : public fw::Document {
+public:
+    std::string m_text;
+    std::int64_t m_recordedTime = 0;
+    bool m_hasRecordedTime = false;
+    bool m_bSaving = false;
+    bool m_bReadOnly = false;
+    int m_tempCopies = 0;
+    int m_opens = 0;
+
+    bool OnOpenDocument(const std::string& path) override;
+    bool OnSaveDocument(const std::string& path) override;
+    bool LoadContents(std::string_view data) override;
+    bool SaveContents(std::string& data) override;
+};
+
+class ShellTestView : public fw::View {
+public:
+    std::vector<LPARAM> m_hints;
+    void OnUpdate(fw::View* sender, LPARAM hint, void* object) override;
+};
+
+class ShellTestAccess : public DocFileAccess {
+public:
+    void WriteTempCopy(fw::Document& doc) override;
+    std::optional<std::int64_t> RecordedFileTime(const fw::Document& doc) const override;
+    bool IsSaving(const fw::Document& doc) const override;
+    void SetReadOnly(fw::Document& doc, bool readOnly) override;
+};
+
+class ShellTestApp : public CMarlApp {
+public:
+    ShellTestApp();
+    struct Shown {
+        std::string text;
+        UINT type;
+    };
+    std::vector<Shown> m_shown;
+    std::deque<int> m_answers;
+    fw::FileDialogResult m_openChoice;
+
+    int DoMessageBox(const std::string& text, UINT type, UINT helpId) override;
+
+protected:
+    fw::FileDialogResult ChooseFilesToOpen() override { return m_openChoice; }
+};
+
+// Seconds since 1970 of a file's last write, and setting it.
+std::int64_t FileTimeOf(const std::string& path);
+void SetFileTimeOf(const std::string& path, std::int64_t seconds);
+
+// Dispatches what is queued, then idle time.
+void Pump(fw::Application& app);
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the application with `commandLine` (the start-up picture is
+    // off unless asked for) and the profile text `profile`.
+    void Start(const std::string& commandLine = "/NOSPLASH", const std::string& profile = {});
+    int Exit();
+
+    CMainFrame& Frame() const { return *m_app->GetMarlMainFrame(); }
+    ShellTestDoc* Open(const std::string& path);
+    std::vector<fw::Document*> Documents() const { return m_app->GetDocuments(); }
+    void Command(UINT id);
+    std::string Path(const std::string& name) const { return m_dir + "\\" + name; }
+    std::string ProfilePath() const { return Path("marl.ini"); }
+    std::string ReadProfile(const char* section, const char* key) const;
+    void WriteText(const std::string& path, const std::string& text) const;
+
+    std::unique_ptr<ShellTestApp> m_app;
+    std::string m_dir;
+    std::string m_startDirectory;
+};
+
+} // namespace shelltest
