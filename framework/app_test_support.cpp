@@ -112,6 +112,7 @@ bool TestView::OnRoute(UINT)
 // ---- Child frame ------------------------------------------------------------
 
 int TestChildFrame::s_destroyed = 0;
+int TestChildFrame::s_firstShow = -1;
 
 bool TestChildFrame::OnCreateClient(CREATESTRUCTA&, fw::CreateContext* context)
 {
@@ -120,6 +121,8 @@ bool TestChildFrame::OnCreateClient(CREATESTRUCTA&, fw::CreateContext* context)
 
 void TestChildFrame::ActivateFrame(int nCmdShow)
 {
+    if (m_activateCalls.empty() && s_firstShow != -1)
+        nCmdShow = s_firstShow;
     m_activateCalls.push_back(nCmdShow);
     fw::MDIChildWnd::ActivateFrame(nCmdShow);
 }
@@ -227,6 +230,15 @@ bool TestApp::ShowHelp(ULONG_PTR data, UINT command)
     return true;
 }
 
+bool TestApp::OnIdle(LONG count)
+{
+    m_idleCounts.push_back(count);
+    bool more = fw::Application::OnIdle(count);
+    if (static_cast<int>(m_idleCounts.size()) == m_quitOnIdleCall)
+        PostQuitMessage(42);
+    return more || count < m_moreIdleUntil;
+}
+
 bool TestApp::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
 {
     static const fw::CommandMap<TestApp> map{{ID_TEST_ROUTE, &TestApp::OnRoute}};
@@ -265,6 +277,7 @@ void AppTest::SetUp()
     CreateDirectoryA(dir, nullptr);
     m_dir = dir;
     Route() = RouteProbe{};
+    TestChildFrame::s_firstShow = -1;
     MakeApp();
     MakeMainFrame();
 }

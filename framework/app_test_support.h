@@ -97,6 +97,9 @@ public:
     fw::SplitterWnd m_splitter;
     std::vector<int> m_activateCalls;
     static int s_destroyed;
+    // How the next frames show first (-1: the layer's choice), as a program
+    // restoring a stored placement would decide.
+    static int s_firstShow;
 
     void ActivateFrame(int nCmdShow = -1) override;
 
@@ -149,12 +152,16 @@ public:
     std::vector<std::string> m_ddeCommands;
     bool m_acceptDde = true;
     std::vector<std::pair<ULONG_PTR, UINT>> m_helpCalls; // data, command
+    std::vector<LONG> m_idleCounts;
+    LONG m_moreIdleUntil = 0;  // asks for idle time up to this count
+    int m_quitOnIdleCall = -1; // posts WM_QUIT(42) on that call of OnIdle
 
     int DoMessageBox(const std::string& text, UINT type, UINT helpId) override;
     bool DoPromptFileName(std::string& fileName, UINT titleId, bool openDialog,
                           fw::DocTemplate* docTemplate) override;
     bool OnDDECommand(const std::string& command) override;
     bool ShowHelp(ULONG_PTR data, UINT command) override;
+    bool OnIdle(LONG count) override;
 
 protected:
     bool HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui) override;

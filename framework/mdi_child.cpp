@@ -32,6 +32,11 @@ bool MDIChildWnd::LoadFrame(UINT idResource, DWORD style, FrameWnd* parent, Crea
         m_hAccelShared = m_pDocTemplate->GetAccelerators();
     }
     std::string className = RegisterFrameClass(idResource);
+    // A new child joins a maximised one maximised.
+    bool maximized = false;
+    m_pMDIFrame->MDIGetActive(&maximized);
+    if (maximized)
+        style |= WS_MAXIMIZE;
     m_pCreateContext = context;
     // The MDI frame owns this object: a failed creation must not free it
     // under the caller's feet.

@@ -1,0 +1,99 @@
+// The MDI main frame and its children: menus per document type, the Window
+// menu's list, titles, the first show of a child, its end, and the
+// application's activation.
+#include <gtest/gtest.h>
+
+#include "framework/app_test_support.h"
+#include "framework/mdi_frame.h"
+
+namespace fwtest {
+namespace {
+
+class MdiFrameTest : public AppTest {
+protected:
+    std::vector<std::string> MenuBar() const
+    {
+        std::vector<std::string> names;
+        HMENU bar = GetMenu(Main().GetHwnd());
+        for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+            char name[32] = {};
+            GetMenuStringA(bar, i, name, sizeof name, MF_BYPOSITION);
+            names.push_back(name);
+        }
+        return names;
+    }
+    std::string Text(HWND hWnd) const
+    {
+        char text[256] = {};
+        GetWindowTextA(hWnd, text, sizeof text);
+        return text;
+    }
+};
+
+TEST_F(MdiFrameTest, TheMenuFollowsTheActiveDocumentsType)
+{
+    const std::vector<std::string> frameMenu{"&File", "&View", "&Window"};
+    const std::vector<std::string> documentMenu{"&File", "&Test", "&View", "&Window"};
+    EXPECT_EQ(MenuBar(), frameMenu);
+    ASSERT_TRUE(NewDocument());
+    EXPECT_EQ(MenuBar(), documentMenu);
+    m_app->CloseAllDocuments(false);
+    Pump(*m_app);
+    EXPECT_EQ(MenuBar(), frameMenu);
+}
+
+TEST_F(MdiFrameTest, TheWindowMenuListsTheChildren)
+{
+    ASSERT_TRUE(NewDocument());
+    ASSERT_TRUE(NewDocument());
+    HMENU window = fw::FindWindowMenu(GetMenu(Main().GetHwnd()));
+    ASSERT_NE(window, nullptr);
+    std::vector<std::string> listed;
+    for (int i = 0; i < GetMenuItemCount(window); ++i) {
+        if (GetMenuItemID(window, i) < FW_IDM_FIRST_MDICHILD)
+            continue;
+        char text[64] = {};
+        GetMenuStringA(window, i, text, sizeof text, MF_BYPOSITION);
+        listed.push_back(text);
+    }
+    EXPECT_EQ(listed, (std::vector<std::string>{"&1 Test1", "&2 Test2"}));
+    // Choosing an entry activates that child.
+    fw::MDIChildWnd* first = Main().GetChildFrames()[0];
+    Command(FW_IDM_FIRST_MDICHILD);
+    EXPECT_EQ(Main().MDIGetActive(), first);
+}
+
+TEST_F(MdiFrameTest, AChildMayChooseItsFirstShowAndReportsItsEnd)
+{
+    TestChildFrame::s_firstShow = SW_SHOWMAXIMIZED;
+    ASSERT_TRUE(NewDocument());
+    TestChildFrame* child = ActiveChild();
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(child->m_activateCalls, std::vector<int>{SW_SHOWMAXIMIZED});
+    bool maximized = false;
+    EXPECT_EQ(Main().MDIGetActive(&maximized), child);
+    EXPECT_TRUE(maximized);
+    // The maximised child's name is shown by the MDI client, not repeated.
+    EXPECT_EQ(Text(Main().GetHwnd()).rfind("Fw Test", 0), 0u);
+    EXPECT_EQ(Text(Main().GetHwnd()).find("Fw Test - Test1"), std::string::npos);
+
+    TestChildFrame::s_firstShow = -1;
+    ASSERT_TRUE(NewDocument());
+    EXPECT_EQ(ActiveChild()->m_activateCalls, std::vector<int>{-1});
+    EXPECT_TRUE(IsZoomed(ActiveChild()->GetHwnd())) << "follows the maximised one";
+
+    int destroyed = TestChildFrame::s_destroyed;
+    m_app->CloseAllDocuments(false);
+    EXPECT_EQ(TestChildFrame::s_destroyed, destroyed + 2);
+}
+
+TEST_F(MdiFrameTest, TheFrameHearsTheApplicationGainAndLoseActivation)
+{
+    Main().m_appActivations.clear();
+    SendMessageA(Main().GetHwnd(), WM_ACTIVATEAPP, TRUE, 0);
+    SendMessageA(Main().GetHwnd(), WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_EQ(Main().m_appActivations, (std::vector<bool>{true, false}));
+}
+
+} // namespace
+} // namespace fwtest
