@@ -77,7 +77,8 @@ MessageAnswer Win32MessageSink::ShowMessage(std::string_view text, MessageIcon i
     const std::string message(text);
     if (fw::Application* app = fw::Application::Current())
         return AnswerFromResult(app->DoMessageBox(message, flags, 0));
-    return AnswerFromResult(MessageBoxA(nullptr, message.c_str(), "Trelvan EDIT for Windows", flags));
+    return AnswerFromResult(
+        MessageBoxA(nullptr, message.c_str(), "Trelvan EDIT for Windows", flags));
 }
 
 namespace {
@@ -88,7 +89,8 @@ std::int64_t UnixSeconds(const FILETIME& time)
     const std::uint64_t ticks =
         (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
     constexpr std::uint64_t kEpochDifference = 11644473600ULL;
-    return static_cast<std::int64_t>(ticks / 10000000ULL) - static_cast<std::int64_t>(kEpochDifference);
+    return static_cast<std::int64_t>(ticks / 10000000ULL) -
+           static_cast<std::int64_t>(kEpochDifference);
 }
 
 } // namespace

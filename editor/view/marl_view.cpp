@@ -239,8 +239,7 @@ bool CMarlView::OnSetCursor(LPARAM)
 
 void CMarlView::CreateViewCaret()
 {
-    const int width =
-        CurrentOptions().m_bCursor ? m_nCharWidth : 2 * GetSystemMetrics(SM_CYBORDER);
+    const int width = CurrentOptions().m_bCursor ? m_nCharWidth : 2 * GetSystemMetrics(SM_CYBORDER);
     CreateCaret(m_hWnd, nullptr, width, m_nLineHeight);
     m_bCaretShown = false;
 }
@@ -354,8 +353,8 @@ void CMarlView::ApplyNotice(const ChangeNotice& notice)
         effect = ApplyChangeNotice(m_pos, notice, view);
     }
     if (m_pos.top != oldTop) {
-        const bool reachedTop = notice.delta < 0 &&
-                                static_cast<std::int64_t>(notice.position) - notice.delta >
+        const bool reachedTop =
+            notice.delta < 0 && static_cast<std::int64_t>(notice.position) - notice.delta >
                                     static_cast<std::int64_t>(oldTop);
         if (reachedTop)
             m_nTopLine = text.CountLines(0, m_pos.top);
@@ -374,7 +373,8 @@ void CMarlView::SetTop(TextPos top)
     if (top == m_pos.top)
         return;
     MarlDocCore& text = Text();
-    m_nTopLine += top > m_pos.top ? text.CountLines(m_pos.top, top) : -text.CountLines(top, m_pos.top);
+    m_nTopLine +=
+        top > m_pos.top ? text.CountLines(m_pos.top, top) : -text.CountLines(top, m_pos.top);
     m_pos.top = top;
 }
 

@@ -54,19 +54,18 @@ bool SaveWindowPicture(HWND window, const std::string& path)
     return out.good();
 }
 
-const char kSample[] =
-    "#include <stdio.h>\n"
-    "\n"
-    "/* Counts the words of a line;\n"
-    "   blanks and\ttabs separate them. */\n"
-    "static int count(const char *line)\n"
-    "{\n"
-    "\tint n = 0; // words so far\n"
-    "\tchar *p = \"/* not a comment */\";\n"
-    "\twhile (*line)\n"
-    "\t\tn++;\n"
-    "\treturn n;\n"
-    "}\n";
+const char kSample[] = "#include <stdio.h>\n"
+                       "\n"
+                       "/* Counts the words of a line;\n"
+                       "   blanks and\ttabs separate them. */\n"
+                       "static int count(const char *line)\n"
+                       "{\n"
+                       "\tint n = 0; // words so far\n"
+                       "\tchar *p = \"/* not a comment */\";\n"
+                       "\twhile (*line)\n"
+                       "\t\tn++;\n"
+                       "\treturn n;\n"
+                       "}\n";
 
 class Pictures : public ViewTest {
 protected:

@@ -288,7 +288,8 @@ TEST_F(Mouse, DraggingSelectsAndBelowTheWindowScrolls)
     OpenText("a.txt", text);
     const POINT from = CellPoint(0, 2);
     const int w = View()->GetCharWidth();
-    SendMessageA(View()->GetHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x - w / 2 + 1, from.y));
+    SendMessageA(View()->GetHwnd(), WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(from.x - w / 2 + 1, from.y));
     const POINT to = CellPoint(1, 3);
     Drag(to.x, to.y); // the first move after the focus came is ignored
     Drag(to.x - w / 2 + 1, to.y);
@@ -427,9 +428,9 @@ TEST_F(Screen, KeywordCommentAndSelectionShowTheirBackgrounds)
 {
     OpenText("main.c", "int i2char; /* c1\n still */ x\n#include y\n");
     ASSERT_TRUE(View()->IsColouring());
-    EXPECT_EQ(CellColour(0, 1), Slot(ColorItem::CBk));      // int
-    EXPECT_EQ(CellColour(0, 5), Slot(ColorItem::TextBk));   // i of i2char
-    EXPECT_EQ(CellColour(0, 7), Slot(ColorItem::CBk));      // char after the digit
+    EXPECT_EQ(CellColour(0, 1), Slot(ColorItem::CBk));    // int
+    EXPECT_EQ(CellColour(0, 5), Slot(ColorItem::TextBk)); // i of i2char
+    EXPECT_EQ(CellColour(0, 7), Slot(ColorItem::CBk));    // char after the digit
     EXPECT_EQ(CellColour(0, 13), Slot(ColorItem::CommentBk));
     EXPECT_EQ(CellColour(1, 2), Slot(ColorItem::CommentBk)); // inside the comment
     EXPECT_EQ(CellColour(1, 11), Slot(ColorItem::TextBk));   // x after it

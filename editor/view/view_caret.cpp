@@ -173,8 +173,7 @@ void CMarlView::ScrollLines(int lines)
         if (m_pos.top == 0)
             return;
         MoveTopBy(-1);
-        ScrollWindowEx(m_hWnd, 0, m_nLineHeight, nullptr, nullptr, nullptr, nullptr,
-                       SW_INVALIDATE);
+        ScrollWindowEx(m_hWnd, 0, m_nLineHeight, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE);
     } else {
         if (m_nTopLine >= text.GetLineCount())
             return; // the top is already the last line
@@ -265,8 +264,8 @@ void CMarlView::ScrollHorizontal(int code, int thumb)
     if (action == HorizontalScroll::Track || m_nHorzOffset == 0)
         InvalidateRect(m_hWnd, nullptr, FALSE); // the margin comes back whole
     else
-        ScrollWindowEx(m_hWnd, m_nHorzOffset - before.offset, 0, nullptr, nullptr, nullptr,
-                       nullptr, SW_INVALIDATE);
+        ScrollWindowEx(m_hWnd, m_nHorzOffset - before.offset, 0, nullptr, nullptr, nullptr, nullptr,
+                       SW_INVALIDATE);
 }
 
 void CMarlView::OnHScroll(int code, int thumb)

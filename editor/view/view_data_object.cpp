@@ -87,4 +87,3 @@ HRESULT TextDropSource::QueryContinueDrag(BOOL escape, DWORD keys)
         return DRAGDROP_S_DROP;
     return S_OK;
 }
-

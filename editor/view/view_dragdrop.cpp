@@ -40,8 +40,8 @@ DWORD ViewDropTarget::EffectFor(DWORD keys) const
 HRESULT ViewDropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect)
 {
     FORMATETC format = TextFormat();
-    m_accept = data && data->QueryGetData(&format) == S_OK && m_view.GetDocument() &&
-               !m_view.IsReadOnly();
+    m_accept =
+        data && data->QueryGetData(&format) == S_OK && m_view.GetDocument() && !m_view.IsReadOnly();
     if (m_accept) {
         if (fw::FrameWnd* frame = m_view.GetParentFrame())
             frame->ActivateFrame();
@@ -172,8 +172,7 @@ void CMarlView::StartDrag()
     auto* data = new TextDataObject(std::move(memory)); // released through COM below
     TextDropSource source;
     DWORD effect = DROPEFFECT_NONE;
-    const HRESULT result =
-        DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+    const HRESULT result = DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
     data->Release();
     m_bDraggingOut = false;
     m_bMouseDown = false;

@@ -50,7 +50,8 @@ void CMarlView::DeleteSelection()
     const TextPos length = m_pos.selEnd - m_pos.selStart;
     const TextPos caret = m_pos.caret;
     // The caret line falls by the line feeds between the start and the caret.
-    const int linesBeforeCaret = caret > start ? text.CountLines(start, std::min(caret, m_pos.selEnd)) : 0;
+    const int linesBeforeCaret =
+        caret > start ? text.CountLines(start, std::min(caret, m_pos.selEnd)) : 0;
     const int removed = text.DeleteBlock(start, length, static_cast<int>(m_pos.caretLine),
                                          caret == start || caret == m_pos.selEnd ? caret : kNoPos);
     m_comments.TextChanged(start, -static_cast<std::int64_t>(length));
@@ -91,8 +92,8 @@ void CMarlView::TypeChar(unsigned char ch)
 
     const TextPos at = m_pos.caret;
     const int linesBefore = text.GetLineCount();
-    int inserted = 0;  // bytes added to the text
-    int advance = 0;   // bytes the caret moves
+    int inserted = 0; // bytes added to the text
+    int advance = 0;  // bytes the caret moves
     const COptions& options = CurrentOptions();
     if (ch == '\t' && options.m_bUseBlanks) {
         const int t = std::max(1, static_cast<int>(options.m_nTabLength));
@@ -106,9 +107,10 @@ void CMarlView::TypeChar(unsigned char ch)
         text.OverwriteChar(at, static_cast<char>(ch), static_cast<int>(m_pos.caretLine));
         advance = 1;
     } else {
-        inserted = m_bOverwrite
-                       ? text.OverwriteChar(at, static_cast<char>(ch), static_cast<int>(m_pos.caretLine))
-                       : text.InsertChar(at, static_cast<char>(ch), static_cast<int>(m_pos.caretLine));
+        inserted =
+            m_bOverwrite
+                ? text.OverwriteChar(at, static_cast<char>(ch), static_cast<int>(m_pos.caretLine))
+                : text.InsertChar(at, static_cast<char>(ch), static_cast<int>(m_pos.caretLine));
         advance = inserted;
     }
     const int lineDelta = text.GetLineCount() - linesBefore;

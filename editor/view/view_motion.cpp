@@ -189,8 +189,8 @@ void CMarlView::MovePage(bool down)
     TextPos pos = text.MoveLines(m_pos.caret, down ? n : -n);
     m_nCaretColumn = text.PosOfColumn(pos, m_nCaretColumn);
     m_pos.caret = pos;
-    m_pos.caretLine = down ? std::min<long>(m_pos.caretLine + n, last)
-                           : std::max<long>(m_pos.caretLine - n, 1);
+    m_pos.caretLine =
+        down ? std::min<long>(m_pos.caretLine + n, last) : std::max<long>(m_pos.caretLine - n, 1);
     // MoveLines stops at the last line: the line number follows the text.
     if (down && m_pos.caretLine == last)
         m_pos.caretLine = text.GetLineCount() + 1 - text.CountLines(m_pos.caret, text.GetLength());

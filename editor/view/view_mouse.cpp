@@ -31,8 +31,8 @@ TextPos CMarlView::PositionAt(int x, int y) const
     m.horizontalOffset = m_nHorzOffset;
     MarlDocCore& text = Text();
     const TextPos start = text.MoveLines(m_pos.top, MouseRow(m, y));
-    const TextPos end = std::min<TextPos>(text.LineEnd(start),
-                                          start + static_cast<TextPos>(kPaintBufferSize));
+    const TextPos end =
+        std::min<TextPos>(text.LineEnd(start), start + static_cast<TextPos>(kPaintBufferSize));
     std::string line;
     text.GetText(start, end, line);
     return HitTest(m, line, start, x);

@@ -79,13 +79,13 @@ void ViewTest::SetUp()
     m_app->InitApplication(nullptr, "", SW_SHOWNORMAL);
     m_app->Profile().SetFileName(Path("viewtest.ini"));
     // Backgrounds that tell the colour slots apart on screen.
-    m_app->m_settings.Color(ColorItem::CBk).Set(1090);          // yellow
-    m_app->m_settings.Color(ColorItem::CommentBk).Set(1092);    // cyan
-    m_app->m_settings.Color(ColorItem::BookmarkBk).Set(1100);   // dark cyan
+    m_app->m_settings.Color(ColorItem::CBk).Set(1090);            // yellow
+    m_app->m_settings.Color(ColorItem::CommentBk).Set(1092);      // cyan
+    m_app->m_settings.Color(ColorItem::BookmarkBk).Set(1100);     // dark cyan
     m_app->m_settings.Color(ColorItem::PreprocessorBk).Set(1088); // green
-    m_app->AddDocTemplate(std::make_unique<fw::MultiDocTemplate>(
-        IDR_VIEWTEST_DOC, fw::Make<CMarlDoc>(), fw::Make<SplitChildFrame>(),
-        fw::Make<CMarlView>()));
+    m_app->AddDocTemplate(
+        std::make_unique<fw::MultiDocTemplate>(IDR_VIEWTEST_DOC, fw::Make<CMarlDoc>(),
+                                               fw::Make<SplitChildFrame>(), fw::Make<CMarlView>()));
     auto frame = std::make_unique<MainFrame>();
     ASSERT_TRUE(frame->LoadFrame(IDR_VIEWTEST_MAIN)) << "no main frame: is there a display?";
     m_main = frame.get();
