@@ -79,13 +79,13 @@ FrameWnd::~FrameWnd()
 
 // ---- Creation -------------------------------------------------------------
 
-const char* FrameWnd::RegisterFrameClass(UINT idResource)
+std::string FrameWnd::RegisterFrameClass(UINT idResource)
 {
-    static thread_local std::string name;
-    name = "fw.Frame." + std::to_string(idResource);
+    // One class per resource id: each carries its own icon.
+    std::string name = "fw.Frame." + std::to_string(idResource);
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(idResource));
     RegisterClass(name.c_str(), CS_DBLCLKS, icon, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    return name.c_str();
+    return name;
 }
 
 bool FrameWnd::LoadFrame(UINT idResource, DWORD style, FrameWnd* parent, CreateContext* context)

@@ -134,7 +134,7 @@ protected:
     // The accelerator table in force for `msg` (default: the frame's).
     HACCEL GetDefaultAccelerator() const { return m_accel; }
     // Registers the window class of this kind of frame; returns its name.
-    virtual const char* RegisterFrameClass(UINT idResource);
+    virtual std::string RegisterFrameClass(UINT idResource);
     void OnFinalRelease() override;
 
     // The shown text when it differs (no flicker from idle updates).

@@ -11,13 +11,12 @@ MDIChildWnd::MDIChildWnd() = default;
 
 MDIChildWnd::~MDIChildWnd() = default;
 
-const char* MDIChildWnd::RegisterFrameClass(UINT idResource)
+std::string MDIChildWnd::RegisterFrameClass(UINT idResource)
 {
-    static thread_local std::string name;
-    name = "fw.MDIChild." + std::to_string(idResource);
+    std::string name = "fw.MDIChild." + std::to_string(idResource);
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(idResource));
     RegisterClass(name.c_str(), CS_DBLCLKS, icon, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
-    return name.c_str();
+    return name;
 }
 
 bool MDIChildWnd::LoadFrame(UINT idResource, DWORD style, FrameWnd* parent, CreateContext* context)
@@ -56,7 +55,9 @@ void MDIChildWnd::ActivateFrame(int nCmdShow)
         bool maximized = false;
         m_pMDIFrame->MDIGetActive(&maximized);
         DWORD style = static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_STYLE));
-        if (maximized || (style & WS_MAXIMIZE))
+        if ((style & WS_VISIBLE) && (style & WS_MINIMIZE))
+            nCmdShow = SW_RESTORE; // an open document asked for again
+        else if (maximized || (style & WS_MAXIMIZE))
             nCmdShow = SW_SHOWMAXIMIZED;
         else if (style & WS_MINIMIZE)
             nCmdShow = SW_SHOWMINIMIZED;

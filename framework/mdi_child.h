@@ -40,7 +40,7 @@ public:
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     LRESULT DefFrameProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    const char* RegisterFrameClass(UINT idResource) override;
+    std::string RegisterFrameClass(UINT idResource) override;
     void OnClose() override;
     void OnFinalRelease() override;
     // This child became active (or stopped being).

@@ -418,8 +418,14 @@ LRESULT ToolBar::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == m_hWnd && LOWORD(lParam) == HTCLIENT) {
-            SetCursor(LoadCursor(nullptr, IDC_SIZEALL));
-            return TRUE;
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            ScreenToClient(m_hWnd, &cursor);
+            RECT grip = GripperRect();
+            if (m_dragging || PtInRect(&grip, cursor)) {
+                SetCursor(LoadCursor(nullptr, IDC_SIZEALL));
+                return TRUE;
+            }
         }
         break;
     case WM_LBUTTONDOWN: {
