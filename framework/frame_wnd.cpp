@@ -406,7 +406,7 @@ void FrameWnd::OnIdleUpdateCmdUI()
         if (bar->IsVisible())
             bar->OnUpdateCmdUI(*this, true);
     // The idle text may change (a program shows its current directory).
-    if (!m_bInMenu && m_bIdleTextShown)
+    if (!m_bInMenu && m_bIdleTextShown && GetMessageBar())
         ShowIdleText();
     OnUpdateFrameTitle(true);
 }
