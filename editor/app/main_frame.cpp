@@ -6,6 +6,7 @@
 #include "editor/app/profile.h"
 #include "editor/res/resource.h"
 #include "framework/application.h"
+#include "framework/view.h"
 
 namespace {
 
@@ -91,6 +92,13 @@ LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CHECK_FILES_CHANGED:
         CheckFilesChangedOnDisk();
         return 0;
+    case WM_SETFOCUS:
+        // Keys belong in the active editor window, not in the frame.
+        if (fw::View* view = GetActiveView()) {
+            SetFocus(view->GetHwnd());
+            return 0;
+        }
+        break;
     case WM_INITMENU:
         if (m_services.toolsMenu)
             m_services.toolsMenu->Rebuild();

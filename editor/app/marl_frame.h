@@ -1,9 +1,11 @@
 // CMarlFrame: an editor window, the MDI child that holds one document in a
 // dynamic splitter of up to two panes stacked vertically (both panes show
 // the same document; the user splits and joins them with the splitter).
+// Its keys are the editor window's accelerator table.
 #pragma once
 #include <windows.h>
 
+#include "framework/handles.h"
 #include "framework/mdi_child.h"
 #include "framework/splitter.h"
 
@@ -13,10 +15,12 @@ public:
     static constexpr SIZE kMinPane{10, 10};
 
     fw::SplitterWnd& GetSplitter() { return m_wndSplitter; }
+    bool PreTranslateMessage(MSG& msg) override;
 
 protected:
     bool OnCreateClient(CREATESTRUCTA& cs, fw::CreateContext* context) override;
 
 private:
     fw::SplitterWnd m_wndSplitter;
+    fw::AcceleratorTable m_viewKeys;
 };
