@@ -13,7 +13,7 @@ winpath="Z:${dir//\//\\}\\ddeopen.c"
     fail "a request without ')' was handled"
 "$TV_LAUNCHER" ${TV_WINE_PREFIX:+--prefix "$TV_WINE_PREFIX"} "$client" marl "open($winpath)" ||
     fail "the open request was not handled"
-find_window '^Trelvan EDIT for Windows - ddeopen.c' 15 >/dev/null ||
+find_window '^Trelvan EDIT for Windows - .*ddeopen.c$' 15 >/dev/null ||
     fail "the file did not open: $(xdotool getwindowname "$w")"
 send_keys "$w" alt+F4
 wait_exit $PROGRAM_PID || fail "marl.exe did not end"
