@@ -3,82 +3,20 @@
 #include <string>
 
 #include "editor/app/options.h"
+#include "editor/app/win32_message_sink.h"
 #include "framework/application.h"
-
-UINT MessageBoxFlags(MessageIcon icon, MessageButtons buttons)
-{
-    UINT flags = 0;
-    switch (icon) {
-    case MessageIcon::Exclamation:
-        flags |= MB_ICONEXCLAMATION;
-        break;
-    case MessageIcon::Stop:
-        flags |= MB_ICONSTOP;
-        break;
-    case MessageIcon::Question:
-        flags |= MB_ICONQUESTION;
-        break;
-    case MessageIcon::Information:
-        flags |= MB_ICONINFORMATION;
-        break;
-    case MessageIcon::None:
-        break;
-    }
-    switch (buttons) {
-    case MessageButtons::Ok:
-        flags |= MB_OK;
-        break;
-    case MessageButtons::OkCancel:
-        flags |= MB_OKCANCEL;
-        break;
-    case MessageButtons::YesNo:
-        flags |= MB_YESNO;
-        break;
-    case MessageButtons::YesNoCancel:
-        flags |= MB_YESNOCANCEL;
-        break;
-    case MessageButtons::RetryCancel:
-        flags |= MB_RETRYCANCEL;
-        break;
-    case MessageButtons::AbortRetryIgnore:
-        flags |= MB_ABORTRETRYIGNORE;
-        break;
-    }
-    // Questions about a document stop the whole program's input.
-    if (icon == MessageIcon::Question)
-        flags |= MB_TASKMODAL;
-    return flags;
-}
-
-MessageAnswer AnswerFromResult(int result)
-{
-    switch (result) {
-    case IDCANCEL:
-        return MessageAnswer::Cancel;
-    case IDYES:
-        return MessageAnswer::Yes;
-    case IDNO:
-        return MessageAnswer::No;
-    case IDRETRY:
-        return MessageAnswer::Retry;
-    case IDABORT:
-        return MessageAnswer::Abort;
-    case IDIGNORE:
-        return MessageAnswer::Ignore;
-    default:
-        return MessageAnswer::Ok;
-    }
-}
 
 MessageAnswer Win32MessageSink::ShowMessage(std::string_view text, MessageIcon icon,
                                             MessageButtons buttons)
 {
-    const UINT flags = MessageBoxFlags(icon, buttons);
+    UINT flags = MessageBoxFlags(icon, buttons);
+    // Questions about a document stop the whole program's input.
+    if (icon == MessageIcon::Question)
+        flags |= MB_TASKMODAL;
     const std::string message(text);
     if (fw::Application* app = fw::Application::Current())
-        return AnswerFromResult(app->DoMessageBox(message, flags, 0));
-    return AnswerFromResult(
-        MessageBoxA(nullptr, message.c_str(), "Trelvan EDIT for Windows", flags));
+        return AnswerOf(app->DoMessageBox(message, flags, 0));
+    return AnswerOf(MessageBoxA(nullptr, message.c_str(), "Trelvan EDIT for Windows", flags));
 }
 
 namespace {

@@ -32,6 +32,3 @@ public:
     int TabLength() const override;
 };
 
-// The message box flags for a sink request, and the answer for a result.
-UINT MessageBoxFlags(MessageIcon icon, MessageButtons buttons);
-MessageAnswer AnswerFromResult(int result);
