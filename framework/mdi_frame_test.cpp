@@ -87,6 +87,30 @@ TEST_F(MdiFrameTest, AChildMayChooseItsFirstShowAndReportsItsEnd)
     EXPECT_EQ(TestChildFrame::s_destroyed, destroyed + 2);
 }
 
+TEST_F(MdiFrameTest, TheActiveChildsViewHasTheKeys)
+{
+    // Keys typed after opening a document must reach its view, not the
+    // child frame or the MDI client around it.
+    SetForegroundWindow(Main().GetHwnd());
+    SetActiveWindow(Main().GetHwnd());
+    Pump(*m_app);
+    ASSERT_TRUE(NewDocument());
+    TestView* first = ActiveView();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(GetFocus(), first->GetHwnd());
+
+    ASSERT_TRUE(NewDocument());
+    TestView* second = ActiveView();
+    ASSERT_NE(second, first);
+    EXPECT_EQ(GetFocus(), second->GetHwnd());
+
+    HWND client = GetParent(ActiveChild()->GetHwnd());
+    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(first->GetParentFrame()->GetHwnd()), 0);
+    Pump(*m_app);
+    EXPECT_EQ(GetFocus(), first->GetHwnd());
+    m_app->CloseAllDocuments(false);
+}
+
 TEST_F(MdiFrameTest, TheFrameHearsTheApplicationGainAndLoseActivation)
 {
     Main().m_appActivations.clear();

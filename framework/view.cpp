@@ -61,7 +61,27 @@ void View::OnUpdate(View*, LPARAM, void*)
 
 void View::OnDraw(HDC) {}
 
-void View::OnActivateView(bool, View*, View*) {}
+void View::OnActivateView(bool activate, View*, View*)
+{
+    // The view that becomes active takes the keys, but only while its frame
+    // is the one the user is working in: a frame opened behind another
+    // program or behind another MDI child must not steal the focus.
+    if (activate && m_hWnd && IsInActiveFrame())
+        SetFocus(m_hWnd);
+}
+
+bool View::IsInActiveFrame() const
+{
+    HWND top = GetAncestor(m_hWnd, GA_ROOT);
+    if (!top || GetActiveWindow() != top)
+        return false;
+    FrameWnd* frame = GetParentFrame();
+    HWND frameWnd = frame ? frame->GetHwnd() : nullptr;
+    if (!frameWnd || frameWnd == top || !(GetWindowLongA(frameWnd, GWL_EXSTYLE) & WS_EX_MDICHILD))
+        return true;
+    HWND client = GetParent(frameWnd);
+    return reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)) == frameWnd;
+}
 
 void View::OnPaint()
 {

@@ -35,8 +35,10 @@ public:
     // whole view is repainted.
     virtual void OnUpdate(View* sender, LPARAM hint, void* hintObject);
     virtual void OnDraw(HDC dc);
-    // This view became (or stopped being) its frame's active view.
+    // This view became (or stopped being) its frame's active view; by
+    // default an activated view takes the focus when its frame is active.
     virtual void OnActivateView(bool activate, View* activated, View* deactivated);
+    bool IsInActiveFrame() const;
     // Scroll bar styles of a view standing alone (WS_VSCROLL, WS_HSCROLL).
     virtual DWORD GetScrollStyle() const { return 0; }
 

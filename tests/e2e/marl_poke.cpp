@@ -2,9 +2,12 @@
 // later or only with a window manager:
 //   marl_poke timer     - the minute timer fires (WM_TIMER 1)
 //   marl_poke activate  - the program loses and regains activation
+//   marl_poke focus     - prints the classes of the program's active and
+//                         focused windows (what typed keys would reach)
 // Exit code 0 when the window was found.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 
 static BOOL CALLBACK FindMain(HWND hWnd, LPARAM found)
@@ -30,6 +33,18 @@ int main(int argc, char** argv)
     } else if (std::strcmp(argv[1], "activate") == 0) {
         SendMessageA(main, WM_ACTIVATEAPP, FALSE, 0);
         PostMessageA(main, WM_ACTIVATEAPP, TRUE, 0);
+    } else if (std::strcmp(argv[1], "focus") == 0) {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info))
+            return 1;
+        char active[128] = "-", focus[128] = "-";
+        if (info.hwndActive)
+            GetClassNameA(info.hwndActive, active, sizeof active);
+        if (info.hwndFocus)
+            GetClassNameA(info.hwndFocus, focus, sizeof focus);
+        std::printf("active %s focus %s foreground %s\n", active, focus,
+                    GetForegroundWindow() == main ? "main" : "other");
     } else {
         return 1;
     }

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Typing into the real editor from outside, Ctrl+S and exit: the file on disk
+# keeps its own line ends and the backup holds the version before.
+. "$(dirname "$0")/lib.sh"
+exe="$1"
+: "${TV_WINE_PREFIX:?the test runs under ctest, which names the Wine prefix}"
+dir=$(mktemp -d /tmp/tv-type.XXXXXX)
+printf 'int a;\r\nint b;\r\n' >"$dir/dos.c"
+printf 'one\ntwo\n' >"$dir/unix.txt"
+
+# type_and_save FILE KEYS...: opens FILE, types KEYS at its start, saves, exits.
+type_and_save() {
+    local file="$1" w
+    shift
+    start_program "$exe" /NOSPLASH "Z:${dir//\//\\}\\$file"
+    w=$(find_window "^Trelvan EDIT for Windows - .*$file") || fail "no window for $file"
+    sleep 0.5
+    send_keys "$w" "$@" ctrl+s
+    sleep 1
+    send_keys "$w" alt+F4
+    wait_exit $PROGRAM_PID || fail "marl.exe did not end after saving $file"
+    [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE for $file"
+}
+
+# expect FILE BYTES: the file holds exactly BYTES (printf format).
+expect() {
+    cmp -s "$dir/$1" <(printf "$2") || {
+        od -c "$dir/$1" | head >&2
+        fail "$1 does not hold the expected text"
+    }
+}
+
+type_and_save dos.c x Return y
+expect dos.c 'x\r\nyint a;\r\nint b;\r\n'
+expect dos.BAK 'int a;\r\nint b;\r\n'
+
+type_and_save unix.txt z Return
+expect unix.txt 'z\none\ntwo\n'
+expect unix.BAK 'one\ntwo\n'
+
+rm -rf "$dir"
+echo "ok: typed text saved with the file's own line ends and a backup"
