@@ -5,6 +5,19 @@ TV_SOURCE_DIR="${TV_SOURCE_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && p
 TV_LAUNCHER="$TV_SOURCE_DIR/tools/wine-run"
 
 PROGRAM_PID=""
+TV_AT_EXIT=""
+
+# at_exit COMMAND: runs COMMAND when the script ends, after its program.
+at_exit() {
+    TV_AT_EXIT="$TV_AT_EXIT$1
+"
+    trap 'tv_exit' EXIT
+}
+
+tv_exit() {
+    end_program
+    eval "$TV_AT_EXIT"
+}
 
 # start_program PROGRAM.exe [ARGS...]: starts it under the launcher in the
 # background (PROGRAM_PID); it is ended when the test script exits, passed or
@@ -14,7 +27,7 @@ start_program() {
     log=$(mktemp /tmp/tv-e2e.XXXXXX)
     "$TV_LAUNCHER" ${TV_WINE_PREFIX:+--prefix "$TV_WINE_PREFIX"} "$@" >"$log" 2>&1 &
     PROGRAM_PID=$!
-    trap 'end_program' EXIT
+    trap 'tv_exit' EXIT
 }
 
 end_program() {

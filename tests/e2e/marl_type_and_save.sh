@@ -5,6 +5,7 @@
 exe="$1"
 : "${TV_WINE_PREFIX:?the test runs under ctest, which names the Wine prefix}"
 dir=$(mktemp -d /tmp/tv-type.XXXXXX)
+at_exit 'rm -rf "$dir"'
 printf 'int a;\r\nint b;\r\n' >"$dir/dos.c"
 printf 'one\ntwo\n' >"$dir/unix.txt"
 
@@ -38,5 +39,4 @@ type_and_save unix.txt z Return
 expect unix.txt 'z\none\ntwo\n'
 expect unix.BAK 'one\ntwo\n'
 
-rm -rf "$dir"
 echo "ok: typed text saved with the file's own line ends and a backup"
