@@ -177,6 +177,11 @@ private:
 
     // ---- view_dragdrop.cpp
     void StartDrag();
+    void RemoveDraggedText();
+    TextPos DragStart() const { return static_cast<TextPos>(m_drag[0]); }
+    // Whether pos lies strictly inside text being dragged out of a view of
+    // this document (a move there would delete what it inserts).
+    bool IsInsideDraggedText(TextPos pos) const;
     TextPos InsertDropped(TextBlock& block);
     void RegisterDropTarget();
     void RevokeDropTarget();

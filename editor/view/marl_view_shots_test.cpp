@@ -112,6 +112,12 @@ TEST_F(Pictures, ColouredSelectionBookmarkAndCarets)
     SendMessageA(m_main->GetHwnd(), WM_COMMAND, ID_SHOW_HIDDEN, 0);
     Pump(*m_app);
     Shoot("editor-show-hidden");
+    SendMessageA(m_main->GetHwnd(), WM_COMMAND, ID_SHOW_HIDDEN, 0);
+    for (int i = 0; i < 6; ++i)
+        SendMessageA(View()->GetHwnd(), WM_HSCROLL, SB_LINERIGHT, 0);
+    Pump(*m_app);
+    EXPECT_EQ(View()->GetHorizontalOffset(), -6 * View()->GetCharWidth());
+    Shoot("editor-scrolled-right");
 }
 
 // ---- Timing of a big file ---------------------------------------------------

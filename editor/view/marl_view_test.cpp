@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "resource.h"
 #include "view_ids.h"
@@ -193,13 +194,9 @@ TEST_F(Moving, LineDownAtTheLastLineChangesNothing)
 
 TEST_F(Moving, PageDownMovesTopAndCaretByTheRowsShown)
 {
-    std::string text;
-    for (int i = 0; i < 200; ++i)
-        text += "x\n";
-    OpenText("a.txt", text);
+    OpenText("a.txt", RepeatedLines("x\n", 200));
     CMarlView* view = View();
-    RECT client{};
-    GetClientRect(view->GetHwnd(), &client);
+    const RECT client = ClientArea();
     const long rows = client.bottom / view->GetLineHeight();
     Key(VK_NEXT);
     EXPECT_EQ(view->GetCaretLine(), 1 + rows);
@@ -322,11 +319,9 @@ TEST_F(TwoPanes, EditsInOnePaneMoveTheOthersCaretSelectionAndTop)
     for (int i = 0; i < 60; ++i)
         text += "line " + std::to_string(i) + "\n";
     OpenText("a.txt", text);
-    ASSERT_TRUE(Child()->m_splitter.SplitRow(150));
-    Pump(*m_app);
+    ASSERT_TRUE(SplitInTwo());
     CMarlView* upper = Pane(0);
     CMarlView* lower = Pane(1);
-    ASSERT_TRUE(upper && lower);
 
     // The lower pane looks further down, with a selection there.
     Activate(lower);
@@ -402,24 +397,44 @@ TEST_F(Document, SavingAnUntitledDocumentUnderACNameColoursIt)
 
 class Screen : public ViewTest {
 protected:
-    // The background of a cell as the screen shows it: the colour most of
-    // its pixels have (a glyph covers fewer).
-    COLORREF CellColour(int row, int column)
+    // The pixels of a cell as the screen shows them, row by row; with
+    // `repaint` the whole view is drawn afresh first, else only what is due.
+    std::vector<COLORREF> CellPixels(int row, int column, bool repaint = true)
     {
         CMarlView* view = View();
-        RedrawWindow(view->GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        if (repaint)
+            RedrawWindow(view->GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        else
+            UpdateWindow(view->GetHwnd());
         const POINT p = CellPoint(row, column);
         const int left = p.x - view->GetCharWidth() / 2;
         const int top = p.y - view->GetLineHeight() / 2;
-        std::map<COLORREF, int> counts;
+        std::vector<COLORREF> pixels;
         HDC dc = GetDC(view->GetHwnd());
         for (int y = top; y < top + view->GetLineHeight(); ++y)
             for (int x = left; x < left + view->GetCharWidth(); ++x)
-                ++counts[GetPixel(dc, x, y)];
+                pixels.push_back(GetPixel(dc, x, y));
         ReleaseDC(view->GetHwnd(), dc);
+        return pixels;
+    }
+    // The background of a cell: the colour most of its pixels have (a glyph
+    // covers fewer).
+    COLORREF CellColour(int row, int column, bool repaint = true)
+    {
+        std::map<COLORREF, int> counts;
+        for (COLORREF pixel : CellPixels(row, column, repaint))
+            ++counts[pixel];
         auto most = std::max_element(counts.begin(), counts.end(),
                                      [](auto& a, auto& b) { return a.second < b.second; });
         return most == counts.end() ? CLR_INVALID : most->first;
+    }
+    // Pixels of a cell that are not the text background: the glyph's ink.
+    int Ink(int row, int column)
+    {
+        const std::vector<COLORREF> pixels = CellPixels(row, column);
+        return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [&](COLORREF c) {
+            return c != Slot(ColorItem::TextBk);
+        }));
     }
     COLORREF Slot(ColorItem item) const { return m_app->m_settings.Color(item).color; }
 };
@@ -463,6 +478,197 @@ TEST_F(Screen, BlockCommentOpenedAboveTheWindowStillColoursItsLines)
     SendMessageA(View()->GetHwnd(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 20), 0);
     Pump(*m_app);
     EXPECT_EQ(CellColour(0, 1), Slot(ColorItem::CommentBk));
+}
+
+TEST_F(Screen, HiddenCharactersAreDrawnWithoutMovingTheText)
+{
+    // The second line holds the marks themselves: their glyphs as the font
+    // draws them, for comparison.
+    OpenText("a.txt", "a\tb c\nx\xBB  x\xB7x\xB6\n");
+    Key(VK_END, {VK_CONTROL}); // the caret out of the cells looked at
+    const auto textB = CellPixels(0, 5);
+    const auto textC = CellPixels(0, 7);
+    const auto tabMark = CellPixels(1, 2);
+    const auto blankMark = CellPixels(1, 6);
+    const auto endMark = CellPixels(1, 8);
+    EXPECT_EQ(Ink(0, 2), 0);
+    EXPECT_EQ(Ink(0, 6), 0);
+    EXPECT_EQ(Ink(0, 8), 0);
+
+    SendMessageA(m_main->GetHwnd(), WM_COMMAND, ID_SHOW_HIDDEN, 0);
+    Pump(*m_app);
+    ASSERT_TRUE(View()->IsShowHidden());
+    EXPECT_EQ(CellPixels(0, 2), tabMark);
+    EXPECT_EQ(Ink(0, 3), 0); // the rest of the tab stays empty
+    EXPECT_EQ(Ink(0, 4), 0);
+    EXPECT_EQ(CellPixels(0, 5), textB); // b stays on its tab stop
+    EXPECT_EQ(CellPixels(0, 6), blankMark);
+    EXPECT_EQ(CellPixels(0, 7), textC);
+    EXPECT_EQ(CellPixels(0, 8), endMark);
+    EXPECT_GT(Ink(0, 8), 0);
+    // The caret's column counts the text, not the marks.
+    Key(VK_HOME, {VK_CONTROL});
+    Key(VK_END);
+    EXPECT_EQ(View()->GetCaretColumn(), 8);
+
+    SendMessageA(m_main->GetHwnd(), WM_COMMAND, ID_SHOW_HIDDEN, 0);
+    Pump(*m_app);
+    EXPECT_EQ(Ink(0, 2), 0);
+}
+
+TEST_F(Screen, ScrollingRightShiftsTheTextByWholeCharacters)
+{
+    OpenText("main.c", std::string(10, ' ') + "int x;\n");
+    Key(VK_DOWN);
+    CMarlView* view = View();
+    const int w = view->GetCharWidth();
+    EXPECT_EQ(CellColour(0, 11), Slot(ColorItem::CBk));
+    // Ten steps of the bar's arrow: only the uncovered strip is drawn anew.
+    for (int i = 0; i < 10; ++i)
+        SendMessageA(view->GetHwnd(), WM_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_EQ(view->GetHorizontalOffset(), -10 * w);
+    EXPECT_EQ(view->GetScrollPos(SB_HORZ), 10);
+    EXPECT_EQ(CellColour(0, 11, false), Slot(ColorItem::CBk)); // now in the first cell
+    EXPECT_EQ(CellColour(0, 14, false), Slot(ColorItem::TextBk));
+    // The caret of the second line's start is left of the window: hidden.
+    EXPECT_TRUE(view->IsCaretHidden());
+
+    SendMessageA(view->GetHwnd(), WM_HSCROLL, SB_PAGERIGHT, 0);
+    EXPECT_EQ(view->GetHorizontalOffset(), -15 * w);
+    EXPECT_EQ(view->GetScrollPos(SB_HORZ), 15);
+    SendMessageA(view->GetHwnd(), WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 255), 0);
+    EXPECT_EQ(view->GetHorizontalOffset(), -255 * w);
+    EXPECT_EQ(view->GetScrollPos(SB_HORZ), 255);
+    SendMessageA(view->GetHwnd(), WM_HSCROLL, SB_PAGELEFT, 0);
+    EXPECT_EQ(view->GetScrollPos(SB_HORZ), 250);
+
+    // Back at 0 the margin is drawn again and the keyword is in its place.
+    SendMessageA(view->GetHwnd(), WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
+    EXPECT_EQ(view->GetHorizontalOffset(), 0);
+    EXPECT_EQ(CellColour(0, 11, false), Slot(ColorItem::CBk));
+    EXPECT_EQ(CellColour(0, 10, false), Slot(ColorItem::TextBk));
+    EXPECT_FALSE(view->IsCaretHidden());
+}
+
+TEST_F(Screen, TheCaretPastTheRightEdgeScrollsByPagesEvenBeyondTheBar)
+{
+    std::string line = "int ";
+    line += std::string(600, 'y');
+    line += " int";
+    OpenText("main.c", line + "\nshort\n");
+    CMarlView* view = View();
+    const int w = view->GetCharWidth();
+    const RECT client = ClientArea();
+    const int columns = client.right / w;
+
+    // Typing to the right edge: the view pages right when the caret passes it.
+    Key(VK_DOWN);
+    Key(VK_END);
+    Chars(std::string(columns, 'z'));
+    EXPECT_LT(view->GetHorizontalOffset(), 0);
+    EXPECT_EQ(view->GetHorizontalOffset() % (5 * w), 0);
+    EXPECT_FALSE(view->IsCaretHidden());
+    EXPECT_LE(view->GetCaretPoint().x, client.right);
+    EXPECT_EQ(view->GetCaretPoint().x, w + view->GetHorizontalOffset() + (5 + columns) * w);
+
+    // The end of the long line lies further right than the bar's 255 steps:
+    // the caret is still shown there, and the keyword is drawn next to it.
+    Key(VK_UP);
+    Key(VK_END);
+    EXPECT_FALSE(view->IsCaretHidden());
+    EXPECT_LT(view->GetHorizontalOffset(), -255 * w);
+    EXPECT_EQ(view->GetScrollPos(SB_HORZ), 255);
+    EXPECT_GE(view->GetCaretPoint().x, 0);
+    EXPECT_LE(view->GetCaretPoint().x, client.right);
+    EXPECT_EQ(CellColour(0, 606), Slot(ColorItem::CBk));
+
+    // Home comes all the way back.
+    Key(VK_HOME);
+    EXPECT_EQ(view->GetHorizontalOffset(), 0);
+    EXPECT_EQ(view->GetScrollPos(SB_HORZ), 0);
+    EXPECT_EQ(CellColour(0, 1), Slot(ColorItem::CBk));
+}
+
+// A raster font file (version 2.0 layout) of the OEM character set with
+// 8 x 16 cells of blank glyphs: all the view takes from a font are its
+// metrics and its character set, and a test prefix may have no OEM font.
+std::string OemRasterFont(const std::string& face)
+{
+    constexpr int kFirst = 32, kLast = 255, kWidth = 8, kHeight = 16, kHeader = 118;
+    constexpr int kEntries = kLast - kFirst + 2; // and the sentinel
+    const int faceAt = kHeader + kEntries * 4;
+    const int bitsAt = faceAt + static_cast<int>(face.size()) + 1;
+    const int size = bitsAt + kEntries * kHeight;
+    std::string file(static_cast<std::size_t>(size), '\0');
+    auto put = [&](int at, unsigned value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            file[static_cast<std::size_t>(at + i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(0, 0x200, 2); // version
+    put(2, size, 4);  // file size
+    put(68, 12, 2);   // points
+    put(70, 96, 2);   // vertical and horizontal resolution
+    put(72, 96, 2);
+    put(74, 12, 2);          // ascent
+    put(83, FW_NORMAL, 2);   // weight
+    put(85, OEM_CHARSET, 1); // character set
+    put(86, kWidth, 2);      // pixel width and height
+    put(88, kHeight, 2);
+    put(90, FF_MODERN, 1); // bit 0 clear: fixed pitch
+    put(91, kWidth, 2);    // average and maximum width
+    put(93, kWidth, 2);
+    put(95, kFirst, 1);
+    put(96, kLast, 1);
+    put(97, '?' - kFirst, 1); // default character
+    put(99, kEntries, 2);     // bytes of a bitmap row
+    put(105, faceAt, 4);
+    put(113, bitsAt, 4);
+    for (int i = 0; i < kEntries; ++i) {
+        put(kHeader + 4 * i, kWidth, 2);
+        put(kHeader + 4 * i + 2, bitsAt + i * kHeight, 2);
+    }
+    file.replace(static_cast<std::size_t>(faceAt), face.size(), face);
+    return file;
+}
+
+using OemFont = ViewTest;
+
+TEST_F(OemFont, TypedCharactersAreStoredInTheOemCodePage)
+{
+    const std::string fontFile = Path("oemtest.fnt");
+    WriteFile(fontFile, OemRasterFont("Marl OEM Test"));
+    ASSERT_GT(AddFontResourceExA(fontFile.c_str(), FR_PRIVATE, nullptr), 0);
+
+    OpenText("ansi.txt", "");
+    Chars("\xE4");
+    EXPECT_EQ(DocText(), "\xE4"); // an ANSI font stores what is typed
+
+    // The same character through the OEM code page, by way of Unicode.
+    wchar_t wide = 0;
+    MultiByteToWideChar(CP_ACP, 0, "\xE4", 1, &wide, 1);
+    char oem = 0;
+    WideCharToMultiByte(CP_OEMCP, 0, &wide, 1, &oem, 1, nullptr, nullptr);
+    ASSERT_NE(oem, '\xE4');
+
+    m_app->m_settings.m_strFontName = "Marl OEM Test";
+    m_app->m_settings.m_nCharset = OEM_CHARSET;
+    m_app->m_settings.m_nFontHeight = 16;
+    OpenText("oem.txt", "");
+    {
+        HDC dc = GetDC(View()->GetHwnd());
+        HGDIOBJ old = SelectObject(dc, View()->GetFont());
+        TEXTMETRICA tm{};
+        GetTextMetricsA(dc, &tm);
+        SelectObject(dc, old);
+        ReleaseDC(View()->GetHwnd(), dc);
+        ASSERT_EQ(tm.tmCharSet, OEM_CHARSET) << "no font of the OEM character set";
+    }
+    EXPECT_EQ(View()->GetLineHeight(), 16);
+    Chars("\xE4"
+          "a\r");
+    EXPECT_EQ(DocText(), std::string(1, oem) + "a\n");
+    m_app->CloseAllDocuments(true);
+    RemoveFontResourceExA(fontFile.c_str(), FR_PRIVATE, nullptr);
 }
 
 } // namespace

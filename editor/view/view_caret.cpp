@@ -104,7 +104,9 @@ void CMarlView::MakeVisible(TextPos pos)
     if ((x < 0 && m_nHorzOffset != 0) || x > m_client.right) {
         m_bSuspendPaint = true;
         const int page = kHorizontalPage * m_nCharWidth;
-        while (x > m_client.right && m_nHorzPos < kHorizontalSteps) {
+        // Past the bar's 255 steps too: on a very long line the caret must
+        // still be seen.  Each page moves x left, so this ends.
+        while (x > m_client.right) {
             ScrollHorizontal(SB_PAGERIGHT, 0);
             x -= page;
         }

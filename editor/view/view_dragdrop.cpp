@@ -15,6 +15,11 @@ namespace {
 // Drags closer than this to an edge scroll the view.
 constexpr int kScrollZone = 6;
 
+// The view whose text is being dragged out.  DoDragDrop is modal, so there
+// is at most one; a drop into any view of the same document must keep the
+// range that a move will delete in step with the text.
+CMarlView* g_dragSource = nullptr;
+
 } // namespace
 
 // ---- Drop target ------------------------------------------------------------------
@@ -47,7 +52,10 @@ HRESULT ViewDropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL pt, DWOR
             frame->ActivateFrame();
         SetFocus(m_view.GetHwnd());
     }
-    return DragOver(keys, pt, effect);
+    *effect = EffectFor(keys);
+    if (*effect != DROPEFFECT_NONE)
+        FollowMouse(pt);
+    return S_OK;
 }
 
 HRESULT ViewDropTarget::DragOver(DWORD keys, POINTL pt, DWORD* effect)
@@ -55,6 +63,7 @@ HRESULT ViewDropTarget::DragOver(DWORD keys, POINTL pt, DWORD* effect)
     *effect = EffectFor(keys);
     if (*effect == DROPEFFECT_NONE)
         return S_OK;
+    // A mouse resting near an edge scrolls one step each time it is asked.
     POINT client{pt.x, pt.y};
     ScreenToClient(m_view.GetHwnd(), &client);
     const RECT& area = m_view.m_client;
@@ -66,8 +75,15 @@ HRESULT ViewDropTarget::DragOver(DWORD keys, POINTL pt, DWORD* effect)
         m_view.OnHScroll(SB_LINELEFT, 0);
     else if (client.x > area.right - kScrollZone)
         m_view.OnHScroll(SB_LINERIGHT, 0);
-    m_view.SetCaret(m_view.PositionAt(client.x, client.y));
+    FollowMouse(pt);
     return S_OK;
+}
+
+void ViewDropTarget::FollowMouse(POINTL pt)
+{
+    POINT client{pt.x, pt.y};
+    ScreenToClient(m_view.GetHwnd(), &client);
+    m_view.SetCaret(m_view.PositionAt(client.x, client.y));
 }
 
 HRESULT ViewDropTarget::DragLeave()
@@ -78,13 +94,16 @@ HRESULT ViewDropTarget::DragLeave()
 
 HRESULT ViewDropTarget::Drop(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect)
 {
-    DragOver(keys, pt, effect);
+    // The text goes where the user let go: no further scrolling.
+    *effect = EffectFor(keys);
     if (*effect == DROPEFFECT_NONE)
         return S_OK;
+    FollowMouse(pt);
     CMarlView& view = m_view;
     const TextPos at = view.m_pos.caret;
-    if (view.HasSelection() && at >= view.m_pos.selStart && at < view.m_pos.selEnd) {
-        *effect = DROPEFFECT_NONE; // into its own selection: nothing happens
+    if ((view.HasSelection() && at >= view.m_pos.selStart && at < view.m_pos.selEnd) ||
+        view.IsInsideDraggedText(at)) {
+        *effect = DROPEFFECT_NONE; // into the text itself: nothing happens
         return S_OK;
     }
     FORMATETC format = TextFormat();
@@ -133,16 +152,11 @@ TextPos CMarlView::InsertDropped(TextBlock& block)
     m_comments.TextChanged(at, inserted);
     const ChangeNotice notice{at, static_cast<std::int32_t>(inserted), lineDelta};
     FollowOwnBookmarks(notice);
-    // A move within this view must later delete the right bytes.
-    if (m_bDraggingOut) {
-        TextPos start = static_cast<TextPos>(m_drag[0]);
-        TextPos end = static_cast<TextPos>(m_drag[1]);
-        if (at <= start) {
-            start += inserted;
-            end += inserted;
-        }
-        m_drag[0] = static_cast<long>(start);
-        m_drag[1] = static_cast<long>(end);
+    // A move within the document must later delete the right bytes.
+    if (g_dragSource && g_dragSource->GetDocument() == GetDocument() &&
+        at <= g_dragSource->DragStart()) {
+        g_dragSource->m_drag[0] += static_cast<long>(inserted);
+        g_dragSource->m_drag[1] += static_cast<long>(inserted);
     }
     m_pos.selStart = at;
     m_pos.selEnd = at + inserted;
@@ -154,6 +168,12 @@ TextPos CMarlView::InsertDropped(TextBlock& block)
     MakeVisible(m_pos.caret);
     NotifyOthers(at, static_cast<long>(inserted), lineDelta);
     return inserted;
+}
+
+bool CMarlView::IsInsideDraggedText(TextPos pos) const
+{
+    return g_dragSource && g_dragSource->GetDocument() == GetDocument() &&
+           pos > g_dragSource->DragStart() && pos < static_cast<TextPos>(g_dragSource->m_drag[1]);
 }
 
 void CMarlView::StartDrag()
@@ -169,32 +189,49 @@ void CMarlView::StartDrag()
     m_drag = {static_cast<long>(m_pos.selStart), static_cast<long>(m_pos.selEnd),
               static_cast<long>(m_pos.caret), m_pos.caretLine};
     m_bDraggingOut = true;
+    g_dragSource = this;
     auto* data = new TextDataObject(std::move(memory)); // released through COM below
     TextDropSource source;
     DWORD effect = DROPEFFECT_NONE;
-    const HRESULT result = DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+    // The text of a read-only document can only be copied out.
+    const DWORD allowed = IsReadOnly() ? DROPEFFECT_COPY : DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    const HRESULT result = DoDragDrop(data, &source, allowed, &effect);
     data->Release();
+    g_dragSource = nullptr;
     m_bDraggingOut = false;
     m_bMouseDown = false;
-    if (result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE && !IsReadOnly()) {
-        // The dropped copy stands; the source range goes.
-        CMarlDoc::TextLock lock(*GetDocument());
-        const TextPos caret = m_pos.caret;
-        const TextPos start = static_cast<TextPos>(m_drag[0]);
-        const TextPos end = static_cast<TextPos>(m_drag[1]);
-        m_pos.selStart = start;
-        m_pos.selEnd = end;
-        m_pos.caret = start;
-        m_pos.caretLine = Text().CountLines(0, start) + 1;
-        DeleteSelection();
-        // The caret stays behind the dropped text.
-        m_pos.caret = caret > start ? (caret >= end ? caret - (end - start) : start) : caret;
-        RecountCaret();
-        ResetScrollRange();
-        UpdateCaret();
-    } else if (result != DRAGDROP_S_DROP || effect == DROPEFFECT_NONE) {
-        m_pos.selStart = m_pos.selEnd = kNoPos;
-        InvalidateRect(m_hWnd, nullptr, FALSE);
-    }
+    if (result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE && !IsReadOnly())
+        RemoveDraggedText();
+    else if (result != DRAGDROP_S_DROP || effect == DROPEFFECT_NONE)
+        SetSelection(kNoPos, kNoPos);
     m_drag = {-1, -1, -1, -1};
+}
+
+void CMarlView::RemoveDraggedText()
+{
+    CMarlDoc::TextLock lock(*GetDocument());
+    const TextPos start = DragStart();
+    const TextPos end = static_cast<TextPos>(m_drag[1]);
+    // The caret and the selection (the dropped text, when it went into this
+    // view) keep their bytes.
+    auto follow = [&](TextPos pos) {
+        return pos >= end ? pos - (end - start) : std::min(pos, start);
+    };
+    const bool hadSelection = HasSelection();
+    const TextPos caret = follow(m_pos.caret);
+    const TextPos selStart = follow(m_pos.selStart);
+    const TextPos selEnd = follow(m_pos.selEnd);
+    m_pos.selStart = start;
+    m_pos.selEnd = end;
+    m_pos.caret = start;
+    m_pos.caretLine = Text().CountLines(0, start) + 1;
+    DeleteSelection();
+    m_pos.caret = caret;
+    if (hadSelection && selStart != selEnd) {
+        m_pos.selStart = selStart;
+        m_pos.selEnd = selEnd;
+    }
+    RecountCaret();
+    ResetScrollRange();
+    MakeVisible(m_pos.caret);
 }

@@ -29,6 +29,8 @@ public:
 
 private:
     DWORD EffectFor(DWORD keys) const;
+    // The caret goes where the mouse is, as by a click.
+    void FollowMouse(POINTL pt);
 
     CMarlView& m_view;
     ULONG m_refs = 1;

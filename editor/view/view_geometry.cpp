@@ -87,34 +87,24 @@ HorizontalState ScrollHorizontally(HorizontalState state, HorizontalScroll actio
 {
     switch (action) {
     case HorizontalScroll::LineLeft:
-        if (state.offset != 0) {
-            state.offset = std::min(0, state.offset + charWidth);
-            state.position -= 1;
-        }
+        state.offset = std::min(0, state.offset + charWidth);
         break;
     case HorizontalScroll::LineRight:
         state.offset -= charWidth;
-        state.position += 1;
         break;
     case HorizontalScroll::PageLeft:
-        if (state.offset != 0) {
-            state.offset = std::min(0, state.offset + kHorizontalPage * charWidth);
-            state.position -= kHorizontalPage;
-        }
+        state.offset = std::min(0, state.offset + kHorizontalPage * charWidth);
         break;
     case HorizontalScroll::PageRight:
         state.offset -= kHorizontalPage * charWidth;
-        state.position += kHorizontalPage;
         break;
     case HorizontalScroll::Track:
-        state.position = std::clamp(track, 0, kHorizontalSteps);
-        state.offset = -state.position * charWidth;
+        state.offset = -std::clamp(track, 0, kHorizontalSteps) * charWidth;
         break;
     }
-    // The bar cannot show more than its range; the offset may go further
-    // when the caret is made visible on a very long line.
-    state.position = std::clamp(state.position, 0, kHorizontalSteps);
-    if (state.offset == 0)
-        state.position = 0;
+    // The bar shows the offset as far as its range goes; the offset may go
+    // further when the caret is made visible on a very long line, and the
+    // bar must not drift from it on the way back.
+    state.position = charWidth > 0 ? std::clamp(-state.offset / charWidth, 0, kHorizontalSteps) : 0;
     return state;
 }

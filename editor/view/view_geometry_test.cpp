@@ -93,6 +93,12 @@ TEST(ScrollHorizontally, StepsOfOneCharacterAndPagesOfFive)
     EXPECT_EQ(s, (HorizontalState{-256 * 8, 255}));
     s = ScrollHorizontally(s, H::Track, 8, 0);
     EXPECT_EQ(s, (HorizontalState{0, 0}));
+    // Far beyond the bar (a caret made visible on a long line), the way
+    // back keeps the bar on the offset once it is within range again.
+    s = HorizontalState{-300 * 8, 255};
+    for (int i = 0; i < 10; ++i)
+        s = ScrollHorizontally(s, H::PageLeft, 8);
+    EXPECT_EQ(s, (HorizontalState{-250 * 8, 250}));
 }
 
 } // namespace

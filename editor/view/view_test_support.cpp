@@ -59,6 +59,70 @@ void Pump(fw::Application& app)
     }
 }
 
+namespace {
+
+struct PendingDialog {
+    std::string caption;
+    std::function<void(HWND)> action;
+    UINT_PTR timer = 0;
+    bool came = false;
+};
+PendingDialog g_dialog;
+
+BOOL CALLBACK FindPendingDialog(HWND window, LPARAM found)
+{
+    char caption[128] = {};
+    char kind[16] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    GetClassNameA(window, kind, sizeof kind);
+    if (IsWindowVisible(window) && g_dialog.caption == caption && std::string(kind) == "#32770") {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK PollForDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindPendingDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog || !g_dialog.action)
+        return;
+    KillTimer(nullptr, g_dialog.timer);
+    g_dialog.timer = 0;
+    g_dialog.came = true;
+    auto action = std::move(g_dialog.action);
+    g_dialog.action = nullptr;
+    action(dialog);
+}
+
+} // namespace
+
+void OnNextDialog(const std::string& caption, std::function<void(HWND)> action)
+{
+    if (g_dialog.timer)
+        KillTimer(nullptr, g_dialog.timer);
+    g_dialog.caption = caption;
+    g_dialog.action = std::move(action);
+    g_dialog.came = false;
+    g_dialog.timer = SetTimer(nullptr, 0, 20, PollForDialog);
+}
+
+bool DialogCame()
+{
+    const bool came = g_dialog.came;
+    if (g_dialog.timer)
+        KillTimer(nullptr, g_dialog.timer);
+    g_dialog = PendingDialog();
+    return came;
+}
+
+void ClickButton(HWND dialog, int id)
+{
+    HWND button = GetDlgItem(dialog, id);
+    SendMessageA(button, BM_CLICK, 0, 0);
+}
+
 void ViewTest::SetUp()
 {
     OleInitialize(nullptr);
@@ -159,6 +223,14 @@ CMarlView* ViewTest::Pane(int row) const
     return Child() ? dynamic_cast<CMarlView*>(Child()->m_splitter.GetPane(row)) : nullptr;
 }
 
+bool ViewTest::SplitInTwo()
+{
+    if (!Child() || !Child()->m_splitter.SplitRow(150))
+        return false;
+    Pump(*m_app);
+    return Pane(0) && Pane(1);
+}
+
 std::string ViewTest::DocText() const
 {
     std::string text;
@@ -197,12 +269,29 @@ void ViewTest::Chars(const std::string& text)
     Pump(*m_app);
 }
 
-POINT ViewTest::CellPoint(int row, int column) const
+POINT ViewTest::CellPoint(int row, int column, CMarlView* view) const
 {
-    CMarlView* view = View();
+    if (!view)
+        view = View();
     const int w = view->GetCharWidth();
     return POINT{w + view->GetHorizontalOffset() + (column - 1) * w + w / 2,
                  row * view->GetLineHeight() + view->GetLineHeight() / 2};
+}
+
+RECT ViewTest::ClientArea(CMarlView* view) const
+{
+    RECT client{};
+    GetClientRect((view ? view : View())->GetHwnd(), &client);
+    return client;
+}
+
+std::string ViewTest::RepeatedLines(const std::string& line, int count)
+{
+    std::string text;
+    text.reserve(line.size() * static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        text += line;
+    return text;
 }
 
 void ViewTest::Click(int x, int y, UINT extraFlags)

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,6 +61,14 @@ public:
 
 void Pump(fw::Application& app);
 
+// Runs `action` on the next dialog box with this caption that this thread
+// shows: a timer polls for it, and the modal loop of the dialog runs the
+// timer.  Returns whether the dialog came since the last call.
+void OnNextDialog(const std::string& caption, std::function<void(HWND)> action);
+bool DialogCame();
+// Clicks a push button or check box of a dialog as the user would.
+void ClickButton(HWND dialog, int id);
+
 class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -70,6 +79,8 @@ protected:
     CMarlDoc* OpenText(const std::string& name, const std::string& text);
     CMarlView* View() const;
     CMarlView* Pane(int row) const;
+    // Splits the active editor window into an upper and a lower pane.
+    bool SplitInTwo();
     // Makes a pane the active view with the focus, as a click does.
     void Activate(CMarlView* view);
     SplitChildFrame* Child() const;
@@ -84,8 +95,12 @@ protected:
     void DoubleClick(int x, int y);
     void Drag(int x, int y);
     void Release(int x, int y);
-    // Client point of display column `column` (one-based) on row `row`.
-    POINT CellPoint(int row, int column) const;
+    // Client point of display column `column` (one-based) on row `row` of
+    // `view` (the active one when null).
+    POINT CellPoint(int row, int column, CMarlView* view = nullptr) const;
+    RECT ClientArea(CMarlView* view = nullptr) const;
+    // `count` copies of `line` (which ends with its line feed).
+    static std::string RepeatedLines(const std::string& line, int count);
     std::string PaneText(UINT paneId);
     bool IsEnabled(UINT id);
     void SetClipboardText(const std::string& text);
