@@ -330,7 +330,8 @@ void CMarlView::OnUpdate(fw::View* sender, LPARAM hint, void* hintObject)
     }
     if (CurrentAppSettings().m_bColorMode)
         DecideColouring();
-    if (m_pos.caretLine > text.GetLineCount() + 2) {
+    // A bulk change without a notice may have taken the caret's place away.
+    if (m_pos.caretLine > text.GetLineCount() + 1 || m_pos.caret > text.GetLength()) {
         m_pos.caret = text.GetLength();
         RecountCaret();
     }

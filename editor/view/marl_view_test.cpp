@@ -249,6 +249,28 @@ TEST_F(Clipboard, KeypadPlusTypesOrCopiesTheWholeLine)
     EXPECT_EQ(DocText(), "+ab\n");
 }
 
+TEST_F(Clipboard, ABusyClipboardIsReportedAndChangesNothing)
+{
+    OpenText("a.txt", "abc");
+    SetClipboardText("kept");
+    Key(VK_RIGHT, {VK_SHIFT});
+    {
+        // Another window holds the clipboard open.
+        fw::ClipboardSession held(m_main->GetHwnd());
+        ASSERT_TRUE(held.IsOpen());
+        Key('X', {VK_CONTROL});
+        Key('V', {VK_CONTROL});
+    }
+    ASSERT_EQ(m_app->m_shown.size(), 2u);
+    for (const TestApp::Shown& shown : m_app->m_shown) {
+        EXPECT_EQ(shown.text, "Cannot open clipboard");
+        EXPECT_EQ(shown.type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+    }
+    EXPECT_EQ(DocText(), "abc");
+    EXPECT_EQ(ClipboardText(), "kept");
+    EXPECT_TRUE(View()->HasSelection());
+}
+
 using Mouse = ViewTest;
 
 TEST_F(Mouse, ClickRightOfALinePlacesTheCaretAtItsEnd)
@@ -358,6 +380,28 @@ TEST_F(TwoPanes, EditsInOnePaneMoveTheOthersCaretSelectionAndTop)
     Key('Y', {VK_CONTROL});
     EXPECT_EQ(lower->GetTop(), lowerTop);
     EXPECT_EQ(lower->GetCaretLine(), 31);
+}
+
+TEST_F(TwoPanes, AChangeWithoutNoticeSendsACaretPastTheTextToItsEnd)
+{
+    OpenText("a.txt", "a\nb\nc\n");
+    ASSERT_TRUE(SplitInTwo());
+    CMarlView* lower = Pane(1);
+    Activate(lower);
+    Key(VK_END, {VK_CONTROL});
+    ASSERT_EQ(lower->GetCaretLine(), 4);
+    // A bulk change takes one line away and only tells the views to repaint.
+    CMarlDoc* doc = lower->GetDocument();
+    {
+        CMarlDoc::TextLock lock(*doc);
+        doc->Core().DeleteBlock(0, 2, 1, 0);
+    }
+    doc->UpdateAllViews(nullptr, kHintRepaint);
+    Pump(*m_app);
+    EXPECT_EQ(lower->GetCaret(), 4u);
+    EXPECT_EQ(lower->GetCaretLine(), 3);
+    Chars("x");
+    EXPECT_EQ(DocText(), "b\nc\nx");
 }
 
 using Document = ViewTest;

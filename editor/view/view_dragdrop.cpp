@@ -35,11 +35,15 @@ HRESULT ViewDropTarget::QueryInterface(REFIID riid, void** object)
     return E_NOINTERFACE;
 }
 
-DWORD ViewDropTarget::EffectFor(DWORD keys) const
+DWORD ViewDropTarget::EffectFor(DWORD keys, DWORD allowed) const
 {
     if (!m_accept || ((keys & MK_CONTROL) && (keys & MK_SHIFT)))
         return DROPEFFECT_NONE;
-    return (keys & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_MOVE;
+    const DWORD wanted = (keys & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_MOVE;
+    if (allowed & wanted)
+        return wanted;
+    // A source that cannot give its text away (read-only) still lets it be copied.
+    return allowed & DROPEFFECT_COPY;
 }
 
 HRESULT ViewDropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect)
@@ -52,7 +56,7 @@ HRESULT ViewDropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL pt, DWOR
             frame->ActivateFrame();
         SetFocus(m_view.GetHwnd());
     }
-    *effect = EffectFor(keys);
+    *effect = EffectFor(keys, *effect);
     if (*effect != DROPEFFECT_NONE)
         FollowMouse(pt);
     return S_OK;
@@ -60,7 +64,7 @@ HRESULT ViewDropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL pt, DWOR
 
 HRESULT ViewDropTarget::DragOver(DWORD keys, POINTL pt, DWORD* effect)
 {
-    *effect = EffectFor(keys);
+    *effect = EffectFor(keys, *effect);
     if (*effect == DROPEFFECT_NONE)
         return S_OK;
     // A mouse resting near an edge scrolls one step each time it is asked.
@@ -95,7 +99,7 @@ HRESULT ViewDropTarget::DragLeave()
 HRESULT ViewDropTarget::Drop(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect)
 {
     // The text goes where the user let go: no further scrolling.
-    *effect = EffectFor(keys);
+    *effect = EffectFor(keys, *effect);
     if (*effect == DROPEFFECT_NONE)
         return S_OK;
     FollowMouse(pt);

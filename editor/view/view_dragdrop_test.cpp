@@ -59,14 +59,14 @@ protected:
     // Another program drags `text` in CF_TEXT onto the cell; returns the
     // effect DoDragDrop reports (DROPEFFECT_NONE when it was refused).
     DWORD DropFromOutside(const std::string& text, CMarlView* view, int row, int column,
-                          std::initializer_list<UINT> held = {})
+                          std::initializer_list<UINT> held = {},
+                          DWORD allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE)
     {
         PointAt(view, row, column, held);
         auto* data = new TextDataObject(ClipboardForm(text));
         TextDropSource source;
         DWORD effect = DROPEFFECT_NONE;
-        const HRESULT result =
-            DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+        const HRESULT result = DoDragDrop(data, &source, allowed, &effect);
         data->Release();
         LetGo();
         return result == DRAGDROP_S_DROP ? effect : DROPEFFECT_NONE;
@@ -121,6 +121,12 @@ TEST_F(DragDrop, TextFromOutsideIsInsertedSelectedAndUndoable)
               static_cast<DWORD>(DROPEFFECT_COPY));
     EXPECT_EQ(DocText(), "onex\ntAB\nCwo\n");
 
+    // A source that only lets its text be copied gets a copy without Ctrl.
+    EXPECT_EQ(DropFromOutside("y", View(), 0, 1, {}, DROPEFFECT_COPY),
+              static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_EQ(DocText(), "yonex\ntAB\nCwo\n");
+
+    Key('Z', {VK_CONTROL});
     Key('Z', {VK_CONTROL});
     EXPECT_EQ(DocText(), "one\ntAB\nCwo\n");
     Key('Z', {VK_CONTROL});

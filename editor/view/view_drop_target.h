@@ -28,7 +28,8 @@ public:
                                    DWORD* effect) override;
 
 private:
-    DWORD EffectFor(DWORD keys) const;
+    // Copy with Ctrl, else move, as far as the source allows either.
+    DWORD EffectFor(DWORD keys, DWORD allowed) const;
     // The caret goes where the mouse is, as by a click.
     void FollowMouse(POINTL pt);
 
