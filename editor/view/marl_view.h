@@ -218,7 +218,6 @@ private:
     bool m_bDraggingOut = false;
     bool m_bMouseDown = false;
     bool m_bTextLocked = false;
-    bool m_bSuspendPaint = false;
     unsigned char m_lastTyped = 0;
     TopCommentTracker m_comments;
     std::unique_ptr<ViewDropTarget> m_dropTarget;

@@ -102,19 +102,18 @@ void CMarlView::MakeVisible(TextPos pos)
     }
     long x = CaretXFor(pos);
     if ((x < 0 && m_nHorzOffset != 0) || x > m_client.right) {
-        m_bSuspendPaint = true;
+        // Whole pages until the caret is inside, past the bar's 255 steps
+        // too: on a very long line the caret must still be seen.  The
+        // window is drawn once, at the end.
+        HorizontalState state{m_nHorzOffset, m_nHorzPos};
         const int page = kHorizontalPage * m_nCharWidth;
-        // Past the bar's 255 steps too: on a very long line the caret must
-        // still be seen.  Each page moves x left, so this ends.
-        while (x > m_client.right) {
-            ScrollHorizontal(SB_PAGERIGHT, 0);
-            x -= page;
-        }
-        while (x < 0 && m_nHorzOffset != 0) {
-            ScrollHorizontal(SB_PAGELEFT, 0);
-            x += page;
-        }
-        m_bSuspendPaint = false;
+        for (; x > m_client.right; x -= page)
+            state = ScrollHorizontally(state, HorizontalScroll::PageRight, m_nCharWidth);
+        for (; x < 0 && state.offset != 0; x += page)
+            state = ScrollHorizontally(state, HorizontalScroll::PageLeft, m_nCharWidth);
+        m_nHorzOffset = state.offset;
+        m_nHorzPos = state.position;
+        SetScrollPos(SB_HORZ, m_nHorzPos);
         InvalidateRect(m_hWnd, nullptr, FALSE);
     }
     UpdateCaret();
@@ -261,8 +260,6 @@ void CMarlView::ScrollHorizontal(int code, int thumb)
     m_nHorzOffset = after.offset;
     m_nHorzPos = after.position;
     SetScrollPos(SB_HORZ, m_nHorzPos);
-    if (m_bSuspendPaint)
-        return;
     if (action == HorizontalScroll::Track || m_nHorzOffset == 0)
         InvalidateRect(m_hWnd, nullptr, FALSE); // the margin comes back whole
     else

@@ -130,7 +130,7 @@ void CMarlView::OnDraw(HDC dc)
 
 void CMarlView::Paint(HDC dc, const RECT& clip)
 {
-    if (m_client.right <= m_client.left || m_client.bottom <= m_client.top || m_bSuspendPaint)
+    if (m_client.right <= m_client.left || m_client.bottom <= m_client.top)
         return;
     CMarlDoc* doc = GetDocument();
     if (!doc)
