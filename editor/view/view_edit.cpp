@@ -256,6 +256,9 @@ void CMarlView::ForgetCommentStateOfAllViews()
 
 void CMarlView::OnUndo()
 {
+    // Undo changes the text too: a read-only document keeps it.
+    if (IsReadOnly())
+        return;
     CMarlDoc::TextLock lock(*GetDocument());
     MarlDocCore& text = Text();
     int line = static_cast<int>(m_pos.caretLine);
@@ -270,6 +273,8 @@ void CMarlView::OnUndo()
 
 void CMarlView::OnRedo()
 {
+    if (IsReadOnly())
+        return;
     CMarlDoc::TextLock lock(*GetDocument());
     MarlDocCore& text = Text();
     int line = static_cast<int>(m_pos.caretLine);
