@@ -112,7 +112,9 @@ int Application::MessageLoop()
         do {
             if (!PumpMessage())
                 return ExitInstance();
-            if (IsIdleMessage(peek)) {
+            // Judged by the message just handled: a key handled while the
+            // loop slept must bring the bars up to date.
+            if (IsIdleMessage(m_msgCur)) {
                 idle = true;
                 idleCount = 0;
             }
@@ -122,7 +124,7 @@ int Application::MessageLoop()
 
 bool Application::PumpMessage()
 {
-    MSG msg;
+    MSG& msg = m_msgCur;
     BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) {
         m_exitCode = got == 0 ? static_cast<int>(msg.wParam) : -1;

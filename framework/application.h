@@ -172,6 +172,7 @@ private:
     std::unique_ptr<ShellDdeServer> m_ddeServer;
     int m_waitCount = 0;
     int m_exitCode = 0;
+    MSG m_msgCur{}; // the message PumpMessage handled last
     std::string m_helpFile;
     bool m_helpMode = false;
     bool m_helpUsed = false;
