@@ -4,6 +4,8 @@
 //   marl_poke activate  - the program loses and regains activation
 //   marl_poke focus     - prints the classes of the program's active and
 //                         focused windows (what typed keys would reach)
+//   marl_poke origin    - prints the screen position of the focused
+//                         window's client area ("x y"), to aim the mouse
 // Exit code 0 when the window was found.
 #include <windows.h>
 
@@ -33,11 +35,18 @@ int main(int argc, char** argv)
     } else if (std::strcmp(argv[1], "activate") == 0) {
         SendMessageA(main, WM_ACTIVATEAPP, FALSE, 0);
         PostMessageA(main, WM_ACTIVATEAPP, TRUE, 0);
-    } else if (std::strcmp(argv[1], "focus") == 0) {
+    } else if (std::strcmp(argv[1], "focus") == 0 || std::strcmp(argv[1], "origin") == 0) {
         GUITHREADINFO info = {};
         info.cbSize = sizeof info;
         if (!GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info))
             return 1;
+        if (argv[1][0] == 'o') {
+            POINT origin = {0, 0};
+            if (!info.hwndFocus || !ClientToScreen(info.hwndFocus, &origin))
+                return 1;
+            std::printf("%ld %ld\n", static_cast<long>(origin.x), static_cast<long>(origin.y));
+            return 0;
+        }
         char active[128] = "-", focus[128] = "-";
         if (info.hwndActive)
             GetClassNameA(info.hwndActive, active, sizeof active);
