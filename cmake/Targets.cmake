@@ -34,6 +34,10 @@ endif()
 # tv_test(NAME SOURCES... [LIBS libs...] [SERIAL] [TIMEOUT s] [LABELS l])
 # A GoogleTest executable; under the win32 preset ctest runs it through the
 # Wine launcher (CMAKE_CROSSCOMPILING_EMULATOR).
+# A Windows test takes one of the "displays" of ctest's resource spec
+# (tools/run-tests writes it): a display and a prefix of its own, so Windows
+# tests run side by side and SERIAL is not needed there.  Without the spec
+# they share the caller's display: run them with -j 1.
 function(tv_test name)
     cmake_parse_arguments(T "SERIAL;GUI" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
@@ -48,7 +52,9 @@ function(tv_test name)
         set(T_TIMEOUT 300)
     endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
-    if(T_SERIAL)
+    if(WIN32)
+        set_tests_properties(${name} PROPERTIES RESOURCE_GROUPS displays:1)
+    elseif(T_SERIAL)
         set_tests_properties(${name} PROPERTIES RUN_SERIAL ON)
     endif()
     if(T_LABELS)
@@ -56,10 +62,11 @@ function(tv_test name)
     endif()
 endfunction()
 
-# tv_script_test(NAME COMMAND...): an end-to-end test driven by a shell script.
+# tv_script_test(NAME COMMAND...): an end-to-end test driven by a shell script,
+# in a display slot of its own like the Windows test programs.
 function(tv_script_test name)
-    add_test(NAME ${name} COMMAND ${ARGN})
-    set_tests_properties(${name} PROPERTIES RUN_SERIAL ON TIMEOUT 300
+    add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/tools/wine-slot ${ARGN})
+    set_tests_properties(${name} PROPERTIES RESOURCE_GROUPS displays:1 TIMEOUT 300
         ENVIRONMENT "TV_BUILD_DIR=${CMAKE_BINARY_DIR};TV_SOURCE_DIR=${PROJECT_SOURCE_DIR};TV_WINE_PREFIX=${TV_WINE_PREFIX}")
 endfunction()
 

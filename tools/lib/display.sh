@@ -3,10 +3,11 @@
 # number and exports DISPLAY; TV_OWN_XVFB_PID is set to the server we started.
 TV_OWN_XVFB_PID=""
 
-start_own_display() {
-    if [ -n "${DISPLAY:-}" ]; then
-        return 0
-    fi
+# start_xvfb: starts an Xvfb on a free display number; sets XVFB_PID and
+# XVFB_DISPLAY (":N").
+start_xvfb() {
+    XVFB_PID=""
+    XVFB_DISPLAY=""
     if ! command -v Xvfb >/dev/null 2>&1; then
         echo "error: no DISPLAY and Xvfb is not installed (run tools/bootstrap)" >&2
         return 1
@@ -16,16 +17,25 @@ start_own_display() {
     fifo="$dir/displayfd"
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    TV_OWN_XVFB_PID=$!
+    XVFB_PID=$!
     if ! read -r -t 20 num <"$fifo"; then
         echo "error: Xvfb did not start" >&2
-        kill "$TV_OWN_XVFB_PID" 2>/dev/null
-        TV_OWN_XVFB_PID=""
+        kill "$XVFB_PID" 2>/dev/null
+        XVFB_PID=""
         rm -rf "$dir"
         return 1
     fi
     rm -rf "$dir"
-    export DISPLAY=":$num"
+    XVFB_DISPLAY=":$num"
+}
+
+start_own_display() {
+    if [ -n "${DISPLAY:-}" ]; then
+        return 0
+    fi
+    start_xvfb || return 1
+    TV_OWN_XVFB_PID=$XVFB_PID
+    export DISPLAY="$XVFB_DISPLAY"
 }
 
 stop_own_display() {
