@@ -2,8 +2,6 @@
 // captioned with its title, its default profile and help file names.
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "framework/app_test_support.h"
 #include "framework/message_hook.h"
 #include "framework/strings.h"
@@ -23,32 +21,6 @@ TEST_F(ApplicationTest, IdleTimeRunsAfterInputAndAsLongAsItIsWanted)
     PostMessageA(Main().GetHwnd(), WM_NULL, 0, 0);
     EXPECT_EQ(m_app->MessageLoop(), 42) << "WM_QUIT's code is the exit code";
     EXPECT_EQ(m_app->m_idleCounts, (std::vector<LONG>{0, 1, 2, 3}));
-}
-
-TEST_F(ApplicationTest, InputArrivingWhileTheLoopWaitsStartsIdleTimeAgain)
-{
-    // The caret's timer ends idle time; a message that comes later on its
-    // own (a key, a timer) must start it again, or the bars go stale.
-    m_app->m_idleCounts.clear();
-    m_app->m_moreIdleUntil = 0;
-    m_app->m_quitOnIdleCall = 3;
-    HWND main = Main().GetHwnd();
-    PostMessageA(main, 0x0118, 0, 0);
-    SetTimer(main, 77, 50, nullptr);
-    // Ends a loop that never goes idle again, so the test fails, not hangs.
-    HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    DWORD thread = GetCurrentThreadId();
-    std::thread safety([done, thread] {
-        if (WaitForSingleObject(done, 2000) == WAIT_TIMEOUT)
-            PostThreadMessageA(thread, WM_QUIT, 7, 0);
-    });
-    int code = m_app->MessageLoop();
-    SetEvent(done);
-    safety.join();
-    CloseHandle(done);
-    KillTimer(main, 77);
-    EXPECT_EQ(code, 42) << "the loop never went idle after the timer";
-    EXPECT_EQ(m_app->m_idleCounts, (std::vector<LONG>{0, 1, 0}));
 }
 
 TEST_F(ApplicationTest, MessageBoxesCarryTheTitleAnIconAndTheMainWindowAsOwner)
