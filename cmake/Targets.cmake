@@ -34,9 +34,9 @@ endif()
 # tv_test(NAME SOURCES... [LIBS libs...] [SERIAL] [TIMEOUT s] [LABELS l])
 # A GoogleTest executable; under the win32 preset ctest runs it through the
 # Wine launcher (CMAKE_CROSSCOMPILING_EMULATOR).
-# A Windows test takes one of the "displays" of ctest's resource spec
+# A Windows test takes one of the "displays" of ctest's resource file
 # (tools/run-tests writes it): a display and a prefix of its own, so Windows
-# tests run side by side and SERIAL is not needed there.  Without the spec
+# tests run side by side and SERIAL is not needed there.  Without that file
 # they share the caller's display: run them with -j 1.
 function(tv_test name)
     cmake_parse_arguments(T "SERIAL;GUI" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
@@ -96,8 +96,8 @@ endfunction()
 # in the build folder, and makes the .rc depend on them.
 function(tv_rc_images rcfile)
     set(outs)
-    foreach(spec ${ARGN})
-        string(REPLACE "=" ";" parts "${spec}")
+    foreach(entry ${ARGN})
+        string(REPLACE "=" ";" parts "${entry}")
         list(GET parts 0 src)
         list(GET parts 1 dst)
         set(opts)

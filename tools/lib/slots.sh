@@ -1,8 +1,8 @@
-# Windows tests in parallel: run-tests gives ctest a resource spec of
+# Windows tests in parallel: run-tests gives ctest a resource file of
 # "displays", one slot per Xvfb it started (TV_SLOT_DISPLAYS lists them, slot 0
 # first), and a copy of the test prefix per slot (PREFIX.slotN).  ctest hands
 # each Windows test one slot, so no two tests share a display, its focus, a
-# wineserver or its foreground window.  Without that spec every test runs in
+# wineserver or its foreground window.  Without that file every test runs in
 # the caller's display and prefix, as before.
 
 # enter_slot PREFIX: sets SLOT_PREFIX to the prefix this test is to use and,
@@ -40,8 +40,8 @@ copy_slot_prefix() {
     mv "$slot.tmp" "$slot"
 }
 
-# write_slot_spec FILE N: the ctest resource spec of N display slots.
-write_slot_spec() {
+# write_slot_file FILE N: the ctest resource file of N display slots.
+write_slot_file() {
     local file="$1" n="$2" i sep=""
     {
         printf '{"version": {"major": 1, "minor": 0}, "local": [{"displays": ['
