@@ -70,6 +70,16 @@ function(tv_script_test name)
         ENVIRONMENT "TV_BUILD_DIR=${CMAKE_BINARY_DIR};TV_SOURCE_DIR=${PROJECT_SOURCE_DIR};TV_WINE_PREFIX=${TV_WINE_PREFIX}")
 endfunction()
 
+# tv_e2e(NAME [PROGRAM...]): the end-to-end script e2e/NAME.sh of the calling
+# folder, given the paths of the programs (targets) it drives, in order.
+function(tv_e2e name)
+    set(programs)
+    foreach(target ${ARGN})
+        list(APPEND programs $<TARGET_FILE:${target}>)
+    endforeach()
+    tv_script_test(${name} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${name}.sh ${programs})
+endfunction()
+
 # tv_benchmark(NAME SOURCES... [LIBS libs...]): Google Benchmark, native only.
 function(tv_benchmark name)
     cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})

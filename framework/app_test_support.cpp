@@ -198,15 +198,8 @@ bool TestMainFrame::OnRoute(UINT)
 
 int TestApp::DoMessageBox(const std::string& text, UINT type, UINT)
 {
-    m_shown.push_back({text, type});
-    if (!m_answers.empty()) {
-        int answer = m_answers.front();
-        m_answers.pop_front();
-        return answer;
-    }
     // Unexpected questions change nothing.
-    UINT buttons = type & MB_TYPEMASK;
-    return buttons == MB_OK ? IDOK : IDCANCEL;
+    return AnswerMessageBox(text, type, IDCANCEL);
 }
 
 bool TestApp::DoPromptFileName(std::string& fileName, UINT, bool, fw::DocTemplate*)
@@ -252,30 +245,9 @@ bool TestApp::OnRoute(UINT)
 
 // ---- Fixture ------------------------------------------------------------------
 
-void Pump(fw::Application& app)
-{
-    MSG msg;
-    for (int guard = 0; guard < 100000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++guard) {
-        if (msg.message == WM_QUIT)
-            continue; // the previous test's main frame said goodbye
-        if (!app.PreTranslateMessage(msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-    for (LONG count = 0; count < 100 && app.OnIdle(count); ++count) {
-    }
-}
-
 void AppTest::SetUp()
 {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    char dir[MAX_PATH] = {};
-    GetTempFileNameA(temp, "fwt", 0, dir);
-    DeleteFileA(dir);
-    CreateDirectoryA(dir, nullptr);
-    m_dir = dir;
+    m_folder = std::make_unique<fw::test::TestFolder>("fwt");
     Route() = RouteProbe{};
     TestChildFrame::s_firstShow = -1;
     MakeApp();
@@ -312,27 +284,13 @@ void AppTest::DestroyApp()
 {
     m_app.reset();
     m_main = nullptr;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
+    fw::test::DrainQueue();
 }
 
 void AppTest::TearDown()
 {
     DestroyApp();
-    WIN32_FIND_DATAA found;
-    fw::FindHandle find(FindFirstFileA((m_dir + "\\*").c_str(), &found));
-    if (find) {
-        do {
-            std::string name = found.cFileName;
-            if (name != "." && name != "..") {
-                SetFileAttributesA(Path(name).c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(Path(name).c_str());
-            }
-        } while (FindNextFileA(find.get(), &found));
-    }
-    find.reset();
-    RemoveDirectoryA(m_dir.c_str());
+    m_folder.reset();
 }
 
 TestDoc* AppTest::NewDocument()
@@ -374,16 +332,5 @@ void AppTest::Key(UINT vk)
     Pump(*m_app);
 }
 
-void AppTest::WriteText(const std::string& path, const std::string& text) const
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
-
-std::string AppTest::ReadText(const std::string& path) const
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 } // namespace fwtest

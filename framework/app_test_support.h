@@ -21,6 +21,10 @@
 #include "framework/status_bar.h"
 #include "framework/toolbar.h"
 #include "framework/view.h"
+#include "framework/testing/dialog_driver.h"
+#include "framework/testing/message_box_script.h"
+#include "framework/testing/pump.h"
+#include "framework/testing/test_folder.h"
 
 namespace fwtest {
 
@@ -140,14 +144,8 @@ private:
     BarSet m_wantBars;
 };
 
-class TestApp : public fw::Application {
+class TestApp : public fw::Application, public fw::test::MessageBoxScript {
 public:
-    struct Shown {
-        std::string text;
-        UINT type;
-    };
-    std::vector<Shown> m_shown;
-    std::deque<int> m_answers;           // IDYES, IDNO, IDCANCEL ...
     std::deque<std::string> m_fileNames; // for the Save As / Open dialog
     std::vector<std::string> m_ddeCommands;
     bool m_acceptDde = true;
@@ -168,9 +166,7 @@ protected:
     bool OnRoute(UINT id);
 };
 
-// Dispatches what is queued (through the application's pre-translation),
-// then runs idle time until it wants no more.
-void Pump(fw::Application& app);
+using fw::test::Pump;
 
 // A fresh application with the test template, a temporary folder and its
 // own profile; a main frame with the chosen bars.
@@ -192,14 +188,17 @@ protected:
     void Command(UINT id);
     // A key as the keyboard delivers it to the focused window.
     void Key(UINT vk);
-    std::string Path(const std::string& name) const { return m_dir + "\\" + name; }
-    void WriteText(const std::string& path, const std::string& text) const;
-    std::string ReadText(const std::string& path) const;
+    std::string Path(const std::string& name) const { return m_folder->Path(name); }
+    static void WriteText(const std::string& path, const std::string& text)
+    {
+        fw::test::WriteFileText(path, text);
+    }
+    static std::string ReadText(const std::string& path) { return fw::test::ReadFileText(path); }
     std::vector<fw::Document*> Documents() const { return m_app->GetDocuments(); }
 
     std::unique_ptr<TestApp> m_app;
     TestMainFrame* m_main = nullptr;
-    std::string m_dir;
+    std::unique_ptr<fw::test::TestFolder> m_folder;
 };
 
 } // namespace fwtest

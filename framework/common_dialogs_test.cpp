@@ -9,7 +9,8 @@
 #include <dlgs.h>
 #include "framework/dialog.h"
 #include "framework/dialog_test_res.h"
-#include "framework/dialog_test_support.h"
+#include "framework/testing/dialog_driver.h"
+#include "framework/testing/pump.h"
 
 namespace {
 

@@ -7,7 +7,8 @@
 
 #include "framework/dialog.h"
 #include "framework/dialog_test_res.h"
-#include "framework/dialog_test_support.h"
+#include "framework/testing/dialog_driver.h"
+#include "framework/testing/pump.h"
 #include "framework/integer_text.h"
 #include "framework/message_hook.h"
 

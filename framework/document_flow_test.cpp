@@ -13,12 +13,7 @@ namespace {
 
 class DocumentFlowTest : public AppTest {
 protected:
-    std::string WindowText(HWND hWnd) const
-    {
-        char text[256] = {};
-        GetWindowTextA(hWnd, text, sizeof text);
-        return text;
-    }
+    static std::string WindowText(HWND hWnd) { return fw::test::WindowText(hWnd); }
     // Holds `path` open with no sharing, as another program might.
     fw::File Lock(const std::string& path) const
     {

@@ -5,6 +5,7 @@
 
 #include "framework/app_test_support.h"
 #include "framework/mdi_frame.h"
+#include "framework/testing/dialog_driver.h"
 
 namespace fwtest {
 namespace {
@@ -22,12 +23,7 @@ protected:
         }
         return names;
     }
-    std::string Text(HWND hWnd) const
-    {
-        char text[256] = {};
-        GetWindowTextA(hWnd, text, sizeof text);
-        return text;
-    }
+    static std::string Text(HWND hWnd) { return fw::test::WindowText(hWnd); }
 };
 
 TEST_F(MdiFrameTest, TheMenuFollowsTheActiveDocumentsType)

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/dialog_test_res.h"
-#include "framework/dialog_test_support.h"
+#include "framework/testing/dialog_driver.h"
+#include "framework/testing/pump.h"
 #include "framework/message_hook.h"
 #include "framework/property_sheet.h"
 

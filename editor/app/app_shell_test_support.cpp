@@ -98,27 +98,7 @@ ShellTestApp::ShellTestApp()
 
 int ShellTestApp::DoMessageBox(const std::string& text, UINT type, UINT)
 {
-    m_shown.push_back({text, type});
-    if (m_answers.empty())
-        return IDNO;
-    int answer = m_answers.front();
-    m_answers.pop_front();
-    return answer;
-}
-
-void Pump(fw::Application& app)
-{
-    MSG msg;
-    for (int guard = 0; guard < 100000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++guard) {
-        if (msg.message == WM_QUIT)
-            continue;
-        if (!app.PreTranslateMessage(msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-    for (LONG count = 0; count < 10 && app.OnIdle(count); ++count) {
-    }
+    return AnswerMessageBox(text, type);
 }
 
 void ShellTest::SetUp()
@@ -126,13 +106,7 @@ void ShellTest::SetUp()
     char current[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof current, current);
     m_startDirectory = current;
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    char dir[MAX_PATH] = {};
-    GetTempFileNameA(temp, "ash", 0, dir);
-    DeleteFileA(dir);
-    CreateDirectoryA(dir, nullptr);
-    m_dir = dir;
+    m_folder = std::make_unique<fw::test::TestFolder>("ash");
 }
 
 void ShellTest::TearDown()
@@ -140,6 +114,7 @@ void ShellTest::TearDown()
     if (m_app)
         Exit();
     SetCurrentDirectoryA(m_startDirectory.c_str());
+    m_folder.reset();
 }
 
 void ShellTest::Start(const std::string& commandLine, const std::string& profile)
@@ -161,9 +136,7 @@ int ShellTest::Exit()
     }
     int code = m_app->ExitInstance();
     m_app.reset();
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    fw::test::DrainQueue();
     return code;
 }
 
@@ -185,10 +158,5 @@ std::string ShellTest::ReadProfile(const char* section, const char* key) const
     return value;
 }
 
-void ShellTest::WriteText(const std::string& path, const std::string& text) const
-{
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
 
 } // namespace shelltest

@@ -16,6 +16,11 @@
 #include "editor/app/marl_app.h"
 #include "framework/document.h"
 #include "framework/view.h"
+#include "framework/testing/dialog_driver.h"
+#include "framework/testing/input.h"
+#include "framework/testing/message_box_script.h"
+#include "framework/testing/pump.h"
+#include "framework/testing/test_folder.h"
 
 namespace shelltest {
 
@@ -49,15 +54,9 @@ public:
     void SetReadOnly(fw::Document& doc, bool readOnly) override;
 };
 
-class ShellTestApp : public CMarlApp {
+class ShellTestApp : public CMarlApp, public fw::test::MessageBoxScript {
 public:
     ShellTestApp();
-    struct Shown {
-        std::string text;
-        UINT type;
-    };
-    std::vector<Shown> m_shown;
-    std::deque<int> m_answers;
     fw::FileDialogResult m_openChoice;
 
     int DoMessageBox(const std::string& text, UINT type, UINT helpId) override;
@@ -70,8 +69,7 @@ protected:
 std::int64_t FileTimeOf(const std::string& path);
 void SetFileTimeOf(const std::string& path, std::int64_t seconds);
 
-// Dispatches what is queued, then idle time.
-void Pump(fw::Application& app);
+using fw::test::Pump;
 
 class ShellTest : public ::testing::Test {
 protected:
@@ -87,13 +85,16 @@ protected:
     ShellTestDoc* Open(const std::string& path);
     std::vector<fw::Document*> Documents() const { return m_app->GetDocuments(); }
     void Command(UINT id);
-    std::string Path(const std::string& name) const { return m_dir + "\\" + name; }
+    std::string Path(const std::string& name) const { return m_folder->Path(name); }
     std::string ProfilePath() const { return Path("marl.ini"); }
     std::string ReadProfile(const char* section, const char* key) const;
-    void WriteText(const std::string& path, const std::string& text) const;
+    static void WriteText(const std::string& path, const std::string& text)
+    {
+        fw::test::WriteFileText(path, text);
+    }
 
     std::unique_ptr<ShellTestApp> m_app;
-    std::string m_dir;
+    std::unique_ptr<fw::test::TestFolder> m_folder;
     std::string m_startDirectory;
 };
 

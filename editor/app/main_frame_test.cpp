@@ -142,7 +142,7 @@ TEST_F(MainFrameTest, RecordingToggleDrivesTheRecPane)
 TEST_F(MainFrameTest, IdlePromptIsTheWorkingDirectory)
 {
     Start();
-    SetCurrentDirectoryA(m_dir.c_str());
+    SetCurrentDirectoryA(m_folder->Path().c_str());
     Frame().OnIdleUpdateCmdUI();
     char current[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof current, current);
@@ -304,14 +304,14 @@ TEST_F(MainFrameTest, NoQuestionWhileSavingOrClosingOrForUntitled)
 TEST_F(MainFrameTest, ReturningRestoresTheWorkingDirectory)
 {
     Start();
-    SetCurrentDirectoryA(m_dir.c_str());
+    SetCurrentDirectoryA(m_folder->Path().c_str());
     Frame().OnActivateApp(false, 0);
-    EXPECT_EQ(Frame().GetSavedDirectory(), m_dir);
+    EXPECT_EQ(Frame().GetSavedDirectory(), m_folder->Path());
     SetCurrentDirectoryA(m_startDirectory.c_str());
     Frame().OnActivateApp(true, 0);
     char current[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof current, current);
-    EXPECT_STRCASEEQ(current, m_dir.c_str());
+    EXPECT_STRCASEEQ(current, m_folder->Path().c_str());
 }
 
 TEST_F(MainFrameTest, SaveOnFocusSavesNamedModifiedDocuments)

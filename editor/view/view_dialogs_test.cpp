@@ -14,12 +14,7 @@
 namespace viewtest {
 namespace {
 
-std::string ItemText(HWND dialog, int id)
-{
-    char text[300] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
+using fw::test::ItemText;
 
 struct ShownProperties {
     std::string name, size, status;

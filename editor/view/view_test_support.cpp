@@ -26,13 +26,7 @@ bool MainFrame::LoadFrame(UINT idResource, DWORD style, fw::FrameWnd* parent,
 
 int TestApp::DoMessageBox(const std::string& text, UINT type, UINT)
 {
-    m_shown.push_back({text, type});
-    if (!m_answers.empty()) {
-        const int answer = m_answers.front();
-        m_answers.pop_front();
-        return answer;
-    }
-    return (type & MB_TYPEMASK) == MB_OK ? IDOK : IDNO;
+    return AnswerMessageBox(text, type);
 }
 
 bool TestApp::DoPromptFileName(std::string& fileName, UINT, bool, fw::DocTemplate*)
@@ -44,95 +38,10 @@ bool TestApp::DoPromptFileName(std::string& fileName, UINT, bool, fw::DocTemplat
     return true;
 }
 
-void Pump(fw::Application& app)
-{
-    MSG msg;
-    for (int guard = 0; guard < 100000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++guard) {
-        if (msg.message == WM_QUIT)
-            continue;
-        if (!app.PreTranslateMessage(msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-    for (LONG count = 0; count < 100 && app.OnIdle(count); ++count) {
-    }
-}
-
-namespace {
-
-struct PendingDialog {
-    std::string caption;
-    std::function<void(HWND)> action;
-    UINT_PTR timer = 0;
-    bool came = false;
-};
-PendingDialog g_dialog;
-
-BOOL CALLBACK FindPendingDialog(HWND window, LPARAM found)
-{
-    char caption[128] = {};
-    char kind[16] = {};
-    GetWindowTextA(window, caption, sizeof caption);
-    GetClassNameA(window, kind, sizeof kind);
-    if (IsWindowVisible(window) && g_dialog.caption == caption && std::string(kind) == "#32770") {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CALLBACK PollForDialog(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindPendingDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog || !g_dialog.action)
-        return;
-    KillTimer(nullptr, g_dialog.timer);
-    g_dialog.timer = 0;
-    g_dialog.came = true;
-    auto action = std::move(g_dialog.action);
-    g_dialog.action = nullptr;
-    action(dialog);
-}
-
-} // namespace
-
-void OnNextDialog(const std::string& caption, std::function<void(HWND)> action)
-{
-    if (g_dialog.timer)
-        KillTimer(nullptr, g_dialog.timer);
-    g_dialog.caption = caption;
-    g_dialog.action = std::move(action);
-    g_dialog.came = false;
-    g_dialog.timer = SetTimer(nullptr, 0, 20, PollForDialog);
-}
-
-bool DialogCame()
-{
-    const bool came = g_dialog.came;
-    if (g_dialog.timer)
-        KillTimer(nullptr, g_dialog.timer);
-    g_dialog = PendingDialog();
-    return came;
-}
-
-void ClickButton(HWND dialog, int id)
-{
-    HWND button = GetDlgItem(dialog, id);
-    SendMessageA(button, BM_CLICK, 0, 0);
-}
-
 void ViewTest::SetUp()
 {
     OleInitialize(nullptr);
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    char dir[MAX_PATH] = {};
-    GetTempFileNameA(temp, "vwt", 0, dir);
-    DeleteFileA(dir);
-    CreateDirectoryA(dir, nullptr);
-    m_dir = dir;
+    m_folder = std::make_unique<fw::test::TestFolder>("vwt");
 
     m_savedOptions = g_pOptions;
     m_options.m_nTabLength = 4;
@@ -165,23 +74,9 @@ void ViewTest::TearDown()
         m_app->CloseAllDocuments(true);
         m_app.reset();
     }
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
+    fw::test::DrainQueue();
     g_pOptions = m_savedOptions;
-    WIN32_FIND_DATAA found;
-    fw::FindHandle find(FindFirstFileA((m_dir + "\\*").c_str(), &found));
-    if (find) {
-        do {
-            std::string name = found.cFileName;
-            if (name != "." && name != "..") {
-                SetFileAttributesA(Path(name).c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(Path(name).c_str());
-            }
-        } while (FindNextFileA(find.get(), &found));
-    }
-    find.reset();
-    RemoveDirectoryA(m_dir.c_str());
+    m_folder.reset();
     OleUninitialize();
 }
 
@@ -241,32 +136,12 @@ std::string ViewTest::DocText() const
 
 void ViewTest::Key(UINT vk, std::initializer_list<UINT> held)
 {
-    BYTE saved[256];
-    GetKeyboardState(saved);
-    BYTE state[256];
-    std::copy(std::begin(saved), std::end(saved), std::begin(state));
-    bool alt = false;
-    for (UINT key : held) {
-        state[key] |= 0x80;
-        if (key == VK_MENU)
-            alt = true;
-    }
-    SetKeyboardState(state);
-    HWND target = GetFocus();
-    const UINT scan = MapVirtualKeyA(vk, 0);
-    const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16) | (alt ? (1L << 29) : 0);
-    PostMessageA(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, down);
-    Pump(*m_app);
-    PostMessageA(target, alt ? WM_SYSKEYUP : WM_KEYUP, vk, down | (3L << 30));
-    Pump(*m_app);
-    SetKeyboardState(saved);
+    fw::test::PressKey(*m_app, vk, held);
 }
 
 void ViewTest::Chars(const std::string& text)
 {
-    for (char c : text)
-        PostMessageA(GetFocus(), WM_CHAR, static_cast<unsigned char>(c), 1);
-    Pump(*m_app);
+    fw::test::TypeChars(*m_app, text);
 }
 
 POINT ViewTest::CellPoint(int row, int column, CMarlView* view) const
@@ -332,44 +207,17 @@ std::string ViewTest::PaneText(UINT paneId)
 
 bool ViewTest::IsEnabled(UINT id)
 {
-    fw::TestCmdUI ui(id);
-    ui.DoUpdate(*m_main, true);
-    return ui.m_bEnabled;
+    return fw::test::IsCommandEnabled(*m_main, id);
 }
 
 void ViewTest::SetClipboardText(const std::string& text)
 {
-    fw::ClipboardSession clipboard(m_main->GetHwnd());
-    ASSERT_TRUE(clipboard.IsOpen());
-    clipboard.Empty();
-    fw::GlobalMemory memory = fw::GlobalMemory::Alloc(text.size() + 1);
-    {
-        fw::GlobalLockGuard<char> bytes(memory);
-        std::copy(text.begin(), text.end(), bytes.get());
-    }
-    clipboard.SetData(CF_TEXT, memory);
+    fw::test::SetClipboardText(m_main->GetHwnd(), text);
 }
 
 std::string ViewTest::ClipboardText()
 {
-    fw::ClipboardSession clipboard(m_main->GetHwnd());
-    HANDLE data = clipboard.GetData(CF_TEXT);
-    if (!data)
-        return "<none>";
-    fw::GlobalLockGuard<char> bytes(static_cast<HGLOBAL>(data));
-    return bytes ? std::string(bytes.get()) : std::string();
-}
-
-std::string ViewTest::ReadFile(const std::string& path) const
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void ViewTest::WriteFile(const std::string& path, const std::string& bytes) const
-{
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
+    return fw::test::ClipboardText(m_main->GetHwnd());
 }
 
 } // namespace viewtest

@@ -22,6 +22,11 @@
 #include "framework/mdi_child.h"
 #include "framework/mdi_frame.h"
 #include "framework/splitter.h"
+#include "framework/testing/dialog_driver.h"
+#include "framework/testing/input.h"
+#include "framework/testing/message_box_script.h"
+#include "framework/testing/pump.h"
+#include "framework/testing/test_folder.h"
 
 namespace viewtest {
 
@@ -42,14 +47,8 @@ private:
     fw::AcceleratorTable m_keys;
 };
 
-class TestApp : public fw::Application, public ViewSettingsOwner {
+class TestApp : public fw::Application, public ViewSettingsOwner, public fw::test::MessageBoxScript {
 public:
-    struct Shown {
-        std::string text;
-        UINT type;
-    };
-    std::vector<Shown> m_shown;
-    std::deque<int> m_answers;
     std::deque<std::string> m_fileNames;
     AppSettings m_settings;
 
@@ -59,15 +58,10 @@ public:
     const AppSettings& GetAppSettings() const override { return m_settings; }
 };
 
-void Pump(fw::Application& app);
-
-// Runs `action` on the next dialog box with this caption that this thread
-// shows: a timer polls for it, and the modal loop of the dialog runs the
-// timer.  Returns whether the dialog came since the last call.
-void OnNextDialog(const std::string& caption, std::function<void(HWND)> action);
-bool DialogCame();
-// Clicks a push button or check box of a dialog as the user would.
-void ClickButton(HWND dialog, int id);
+using fw::test::ClickButton;
+using fw::test::DialogCame;
+using fw::test::OnNextDialog;
+using fw::test::Pump;
 
 class ViewTest : public ::testing::Test {
 protected:
@@ -105,15 +99,18 @@ protected:
     bool IsEnabled(UINT id);
     void SetClipboardText(const std::string& text);
     std::string ClipboardText();
-    std::string Path(const std::string& name) const { return m_dir + "\\" + name; }
-    std::string ReadFile(const std::string& path) const;
-    void WriteFile(const std::string& path, const std::string& bytes) const;
+    std::string Path(const std::string& name) const { return m_folder->Path(name); }
+    static std::string ReadFile(const std::string& path) { return fw::test::ReadFileText(path); }
+    static void WriteFile(const std::string& path, const std::string& bytes)
+    {
+        fw::test::WriteFileText(path, bytes);
+    }
 
     std::unique_ptr<TestApp> m_app;
     MainFrame* m_main = nullptr;
     COptions m_options;
     COptions* m_savedOptions = nullptr;
-    std::string m_dir;
+    std::unique_ptr<fw::test::TestFolder> m_folder;
 };
 
 } // namespace viewtest

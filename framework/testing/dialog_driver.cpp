@@ -1,4 +1,4 @@
-#include "framework/dialog_test_support.h"
+#include "framework/testing/dialog_driver.h"
 
 #include <cstdlib>
 #include <map>
@@ -6,23 +6,6 @@
 #include "framework/dialog.h"
 
 namespace fw::test {
-
-void Pump(int ms)
-{
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (Dialog::PreTranslateModeless(msg))
-                continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (static_cast<LONG>(GetTickCount() - end) >= 0)
-            return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-}
 
 namespace {
 std::map<UINT_PTR, StepRunner*>& Runners()
@@ -152,6 +135,107 @@ void ReplaceText(HWND edit, const std::string& text)
 void Click(HWND button)
 {
     SendMessageA(button, BM_CLICK, 0, 0);
+}
+
+namespace {
+
+struct PendingDialog {
+    std::string caption;
+    std::function<void(HWND)> action;
+    UINT_PTR timer = 0;
+    bool came = false;
+};
+PendingDialog g_dialog;
+
+BOOL CALLBACK FindPendingDialog(HWND window, LPARAM found)
+{
+    char kind[16] = {};
+    GetClassNameA(window, kind, sizeof kind);
+    if (IsWindowVisible(window) && std::string(kind) == "#32770" &&
+        WindowText(window) == g_dialog.caption) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK PollForDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindPendingDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog || !g_dialog.action)
+        return;
+    KillTimer(nullptr, g_dialog.timer);
+    g_dialog.timer = 0;
+    g_dialog.came = true;
+    auto action = std::move(g_dialog.action);
+    g_dialog.action = nullptr;
+    action(dialog);
+}
+
+struct ChildQuery {
+    const char* className;
+    const char* text;
+    HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND window, LPARAM lParam)
+{
+    auto* query = reinterpret_cast<ChildQuery*>(lParam);
+    char kind[64] = {};
+    GetClassNameA(window, kind, sizeof kind);
+    if (lstrcmpiA(kind, query->className) == 0 &&
+        (!query->text || WindowText(window) == query->text)) {
+        query->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+void OnNextDialog(const std::string& caption, std::function<void(HWND)> action)
+{
+    if (g_dialog.timer)
+        KillTimer(nullptr, g_dialog.timer);
+    g_dialog.caption = caption;
+    g_dialog.action = std::move(action);
+    g_dialog.came = false;
+    g_dialog.timer = SetTimer(nullptr, 0, 20, PollForDialog);
+}
+
+bool DialogCame()
+{
+    const bool came = g_dialog.came;
+    if (g_dialog.timer)
+        KillTimer(nullptr, g_dialog.timer);
+    g_dialog = PendingDialog();
+    return came;
+}
+
+HWND FindChild(HWND parent, const char* className, const char* text)
+{
+    ChildQuery query{className, text, nullptr};
+    EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+std::string WindowText(HWND window)
+{
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), length + 1)));
+    return text;
+}
+
+std::string ItemText(HWND dialog, int id)
+{
+    return WindowText(GetDlgItem(dialog, id));
+}
+
+void ClickButton(HWND dialog, int id)
+{
+    Click(GetDlgItem(dialog, id));
 }
 
 int PauseForScreenshot()

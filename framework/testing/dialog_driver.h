@@ -1,5 +1,5 @@
-// Helpers of the framework's Win32 tests: pumping the queue, running steps
-// inside a modal loop, finding a common dialog, an owner window.
+// Driving windows and dialogs in the Win32 tests: steps run inside modal
+// loops, finding dialogs and controls, typing and clicking, reading text.
 #pragma once
 #include <windows.h>
 
@@ -10,10 +10,6 @@
 #include "framework/window.h"
 
 namespace fw::test {
-
-// Runs the thread's queue for about `ms` milliseconds, with the modeless
-// dialogs' pre-translation as the application's loop does it.
-void Pump(int ms = 50);
 
 // Runs each step from the thread's queue, one per timer tick, so that modal
 // loops (DialogBox, PropertySheet, the common dialogs) run them while they
@@ -47,6 +43,12 @@ private:
     UINT_PTR m_timer = 0;
 };
 
+// Runs `action` on the next visible dialog box with this caption that this
+// thread shows: a timer polls for it, and the dialog's modal loop runs the
+// timer.  DialogCame() tells whether it came since the last call.
+void OnNextDialog(const std::string& caption, std::function<void(HWND)> action);
+bool DialogCame();
+
 // A visible top-level window that remembers the messages sent to it.
 class OwnerWindow : public Window {
 public:
@@ -64,11 +66,17 @@ OwnerWindow& SharedOwner();
 
 // The visible dialog of this thread owned by `owner` (any owner when null).
 HWND FindOwnedDialog(HWND owner);
+// The first descendant of `parent` of this window class (and text, unless
+// null), or null.
+HWND FindChild(HWND parent, const char* className, const char* text = nullptr);
+std::string WindowText(HWND window);
+std::string ItemText(HWND dialog, int id);
 
-// Keyboard-like edits through real messages.
+// Keyboard-like edits and clicks through real messages.
 void TypeText(HWND control, const std::string& text);
 void ReplaceText(HWND edit, const std::string& text);
 void Click(HWND button);
+void ClickButton(HWND dialog, int id);
 
 // Milliseconds from the FW_TEST_PAUSE_MS environment variable (0 when
 // unset): how long a test keeps its window up for a screenshot.
