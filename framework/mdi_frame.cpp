@@ -57,12 +57,26 @@ bool MDIFrameWnd::OnCreate(CREATESTRUCTA& cs)
 
 void MDIFrameWnd::OnDestroy()
 {
+    // The children go first, while the MDI client still knows them: once the
+    // client has had its WM_DESTROY the platform has freed its child list and
+    // title, and an MDI call from a dying child (a title or menu update) would
+    // free them again and corrupt the process heap.
+    if (m_hWndMDIClient) {
+        std::vector<HWND> children;
+        for (MDIChildWnd* child : GetChildFrames())
+            children.push_back(child->GetHwnd());
+        for (HWND child : children)
+            if (IsWindow(child))
+                SendMessageA(m_hWndMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+    }
     // The window destroys the menu it shows: let that be its own, so each
     // template's menu is destroyed once, by its template.
     if (m_hMenuShown != m_hMenuDefault && m_hMenuDefault)
         SetMenu(m_hWnd, m_hMenuDefault);
     m_hMenuShown = m_hMenuDefault;
     FrameWnd::OnDestroy();
+    // Nothing reaches the client from here on (see above).
+    m_hWndMDIClient = nullptr;
 }
 
 LRESULT MDIFrameWnd::DefFrameProc(UINT msg, WPARAM wParam, LPARAM lParam)

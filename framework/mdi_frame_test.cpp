@@ -115,5 +115,39 @@ TEST_F(MdiFrameTest, TheFrameHearsTheApplicationGainAndLoseActivation)
     EXPECT_EQ(Main().m_appActivations, (std::vector<bool>{true, false}));
 }
 
+// Messages of the MDI family that reach the client after its WM_DESTROY: the
+// platform has freed the client's lists and title by then.
+struct LateClientMessages {
+    static inline WNDPROC s_proc = nullptr;
+    static inline bool s_destroyed = false;
+    static inline std::vector<UINT> s_late;
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        if (msg == WM_DESTROY)
+            s_destroyed = true;
+        else if (s_destroyed && msg >= WM_MDICREATE && msg <= WM_MDIREFRESHMENU)
+            s_late.push_back(msg);
+        return CallWindowProcA(s_proc, hWnd, msg, wParam, lParam);
+    }
+};
+
+TEST_F(MdiFrameTest, AtTheEndTheChildrenCloseBeforeTheClientGoes)
+{
+    ASSERT_TRUE(NewDocument());
+    ASSERT_TRUE(NewDocument());
+    Command(ID_WINDOW_NEW);
+    HWND client = Main().GetMDIClient();
+    LateClientMessages::s_destroyed = false;
+    LateClientMessages::s_late.clear();
+    LateClientMessages::s_proc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LateClientMessages::Proc)));
+    m_app->SetMainFrame(nullptr);
+    m_main = nullptr;
+    EXPECT_FALSE(IsWindow(client));
+    EXPECT_TRUE(LateClientMessages::s_destroyed);
+    EXPECT_EQ(LateClientMessages::s_late, std::vector<UINT>{});
+    EXPECT_TRUE(Documents().empty());
+}
+
 } // namespace
 } // namespace fwtest
