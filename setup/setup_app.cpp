@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "framework/app_message.h"
 #include "framework/dialog.h"
 #include "framework/doc_template.h"
 #include "resource.h"
@@ -14,6 +15,16 @@
 #include "setup/setup_title.h"
 #include "setup/setup_view.h"
 
+namespace {
+
+// The script of a program whose path does not fit would be looked for under
+// a cut or bare name: another directory's "SETUP.INF".
+constexpr char kPathTooLong[] =
+    "The path of the Setup program is too long: Setup cannot find its SETUP.INF.\n"
+    "Copy the Setup files to a directory with a shorter path and start Setup again.";
+
+} // namespace
+
 CSetupApp::CSetupApp()
 {
     SetAppTitle(kSetupTitle);
@@ -21,15 +32,23 @@ CSetupApp::CSetupApp()
 
 std::string CSetupApp::ProgramPath() const
 {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return length < sizeof path ? std::string(path, length) : std::string();
+    // Room for any path the platform can give: the script's rules decide
+    // what is too long.
+    std::string path(32768, '\0');
+    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    path.resize(length < path.size() ? length : 0);
+    return path;
 }
 
 bool CSetupApp::InitInstance()
 {
     fw::Dialog::SetColors(RGB(192, 192, 192), RGB(0, 0, 0));
     std::string sourceDir = SourceDirFromProgramPath(ProgramPath());
+    if (sourceDir.empty()) {
+        m_startFailed = true;
+        fw::AppMessageBox(kPathTooLong, MB_OK | MB_ICONSTOP);
+        return false;
+    }
     const std::string scriptPath = ScriptPath(sourceDir);
     Profile().SetFileName(scriptPath);
     m_model = ReadInstallModel(ScriptProfile(scriptPath), std::move(sourceDir));

@@ -13,7 +13,7 @@ public:
     CSetupApp();
 
     // Reads the script and shows the backdrop with the first page posted;
-    // false when no window can be made (no display).
+    // false when setup cannot start (reported).
     bool InitInstance() override;
     // 1 when setup could not start, else the loop's exit code.
     int ExitInstance() override;

@@ -37,6 +37,19 @@ private:
     std::string m_path;
 };
 
+TEST(SetupApp, AProgramPathTooLongForItsScriptIsReportedAndSetupStops)
+{
+    TestFolder folder;
+    PlacedSetupApp app(folder.Path() + "\\" + std::string(260, 'd') + "\\SETUP.EXE");
+    EXPECT_FALSE(app.InitInstance());
+    ASSERT_EQ(app.shown.size(), 1u);
+    EXPECT_NE(app.shown[0].text.find("too long"), std::string::npos) << app.shown[0].text;
+    EXPECT_EQ(app.shown[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(app.GetAppTitle(), "Trelvan Setup");
+    EXPECT_EQ(app.GetMainWnd(), nullptr);
+    EXPECT_EQ(app.ExitInstance(), 1);
+}
+
 TEST(SetupApp, StartsWithTheScriptBesideItAndEndsOnTheExitCommand)
 {
     TestFolder folder;
