@@ -177,7 +177,8 @@ TEST_F(InstallEngineTest, SetupLogGetsALinePerLoggedFileInItsOwnDirectory)
 
 TEST_F(InstallEngineTest, EntriesLeadingOutOfTheDestinationAreRefused)
 {
-    model.m_files = {FileEntry("..\\..\\X.DLL", "", 10, 0, 1), FileEntry("Y.DLL", "..\\..", 10, 0, 1),
+    model.m_files = {FileEntry("..\\..\\X.DLL", "", 10, 0, 1),
+                     FileEntry("Y.DLL", "..\\..", 10, 0, 1),
                      FileEntry("Z.DLL", "D:\\TOOLS", 10, 0, 1), FileEntry("C:X.DLL", "$WINDIR", 10),
                      FileEntry("OK.EXE", "BIN", 60, 0, 1)};
     versions.installResults["OK.EXE"] = {kInstallWriteProtected, 0};
@@ -192,7 +193,8 @@ TEST_F(InstallEngineTest, EntriesLeadingOutOfTheDestinationAreRefused)
                        }));
     EXPECT_EQ(messages.shown[0].caption, "Trelvan Setup");
     // Nothing is looked for, made, logged, unprotected or copied for them.
-    EXPECT_EQ(EventsStartingWith("find"), (Strings{"find OK.EXE private C:\\WINDOWS C:\\APP\\BIN"}));
+    EXPECT_EQ(EventsStartingWith("find"),
+              (Strings{"find OK.EXE private C:\\WINDOWS C:\\APP\\BIN"}));
     EXPECT_EQ(EventsStartingWith("attributes"), (Strings{"attributes C:\\APP\\BIN\\OK.EXE"}));
     EXPECT_EQ(EventsStartingWith("mkdir"), (Strings{"mkdir C:\\APP", "mkdir C:\\APP\\BIN"}));
     EXPECT_EQ(platform.files.size(), 1u);

@@ -102,8 +102,8 @@ TEST(InstallModel, NoSourceDirectoryWhenThePathsDoNotFit)
         {programPath(246, "SETUP.EXE"), true},  // 259 characters, and so is the script's
         {programPath(247, "SETUP.EXE"), false}, // 260
         {programPath(400, "SETUP.EXE"), false},
-        {programPath(246, "S.EXE"), true},      // the script's path: 259
-        {programPath(247, "S.EXE"), false},     // the script's path: 260
+        {programPath(246, "S.EXE"), true},  // the script's path: 259
+        {programPath(247, "S.EXE"), false}, // the script's path: 260
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.size());

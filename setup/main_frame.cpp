@@ -1,7 +1,6 @@
 #include "setup/main_frame.h"
 
-bool CMainFrame::LoadFrame(UINT idResource, DWORD, fw::FrameWnd* parent,
-                           fw::CreateContext* context)
+bool CMainFrame::LoadFrame(UINT idResource, DWORD, fw::FrameWnd* parent, fw::CreateContext* context)
 {
     return fw::FrameWnd::LoadFrame(idResource, WS_POPUP | WS_CLIPCHILDREN, parent, context);
 }

@@ -41,7 +41,8 @@ public:
     // A paint of part of the screen, as when only that part was invalidated.
     void Paint(InstallProgress& progress, PixelRect& barRect, const RECT& area)
     {
-        ProgressPainter(m_picture.get()).Paint(m_dc.get(), area, kWidth, kHeight, progress, barRect);
+        ProgressPainter(m_picture.get())
+            .Paint(m_dc.get(), area, kWidth, kHeight, progress, barRect);
     }
     COLORREF At(int x, int y) const { return GetPixel(m_dc.get(), x, y); }
     void Mark(int x, int y, COLORREF colour) { SetPixel(m_dc.get(), x, y, colour); }
