@@ -31,6 +31,9 @@ public:
     unsigned InstallFile(unsigned flags, const std::string& name, const std::string&,
                          const std::string&, const std::string&, std::string& tempFile) override
     {
+        // Whatever the script says, a copy lands in its destination directory.
+        if (name.find_first_of("\\/:") != std::string::npos || name.find("..") != std::string::npos)
+            __builtin_trap();
         const std::size_t h = std::hash<std::string>{}(name) + flags + m_calls++;
         tempFile = "T" + std::to_string(h & 7);
         // The bits that end setup only now and then, so that most runs go on.

@@ -42,6 +42,11 @@ std::string InUseWhileInstalling(const std::string& name)
            "' is currently in use\nClose any application using this file and try again.";
 }
 
+std::string OutsideDestination(const std::string& target)
+{
+    return "Cannot install " + target + " outside the destination directory";
+}
+
 struct InformingBit {
     unsigned bit;
     const char* text; // followed by the file name
@@ -111,9 +116,15 @@ std::int32_t InstallEngine::InstallFile(const std::string& entry, std::uint32_t 
 {
     const std::int32_t size = GetFieldInt(entry, kSizeField);
     const std::string name = FitPath(GetField(entry, kNameField));
-    const std::string windowsDir = FitPath(m_services.platform.WindowsDirectory());
     const std::string destination = GetField(entry, kDestinationField);
     const bool shared = IsSharedDestination(destination);
+    // The script comes with the medium: it may not write anywhere else.
+    if (!IsPlainFileName(name) || (!shared && !StaysBelow(destination))) {
+        Ask(OutsideDestination(shared || destination.empty() ? name : destination + "\\" + name),
+            SetupIcon::None, SetupButtons::Ok);
+        return size;
+    }
+    const std::string windowsDir = FitPath(m_services.platform.WindowsDirectory());
     std::string appDir = m_model.m_strInstallDir;
     if (!shared && !destination.empty())
         appDir += "\\" + destination;

@@ -175,6 +175,33 @@ TEST_F(InstallEngineTest, SetupLogGetsALinePerLoggedFileInItsOwnDirectory)
     EXPECT_EQ(model.m_installed, (Positions{1, 2, 3}));
 }
 
+TEST_F(InstallEngineTest, EntriesLeadingOutOfTheDestinationAreRefused)
+{
+    model.m_files = {FileEntry("..\\..\\X.DLL", "", 10, 0, 1),
+                     FileEntry("Y.DLL", "..\\..", 10, 0, 1),
+                     FileEntry("Z.DLL", "D:\\TOOLS", 10, 0, 1), FileEntry("C:X.DLL", "$WINDIR", 10),
+                     FileEntry("OK.EXE", "BIN", 60, 0, 1)};
+    versions.installResults["OK.EXE"] = {kInstallWriteProtected, 0};
+    engine.InstallFiles();
+
+    EXPECT_EQ(Boxes(), (Strings{
+                           "Cannot install ..\\..\\X.DLL outside the destination directory",
+                           "Cannot install ..\\..\\Y.DLL outside the destination directory",
+                           "Cannot install D:\\TOOLS\\Z.DLL outside the destination directory",
+                           "Cannot install C:X.DLL outside the destination directory",
+                           "Setup successfull",
+                       }));
+    EXPECT_EQ(messages.shown[0].caption, "Trelvan Setup");
+    // Nothing is looked for, made, logged, unprotected or copied for them.
+    EXPECT_EQ(EventsStartingWith("find"),
+              (Strings{"find OK.EXE private C:\\WINDOWS C:\\APP\\BIN"}));
+    EXPECT_EQ(EventsStartingWith("attributes"), (Strings{"attributes C:\\APP\\BIN\\OK.EXE"}));
+    EXPECT_EQ(EventsStartingWith("mkdir"), (Strings{"mkdir C:\\APP", "mkdir C:\\APP\\BIN"}));
+    EXPECT_EQ(platform.files.size(), 1u);
+    EXPECT_EQ(model.m_installed, (Positions{5}));
+    EXPECT_EQ(engine.Progress().m_nPercent, 100);
+}
+
 TEST(InstallEngine, InUseWhileFinding)
 {
     const std::string prompt = "The file \"F.DLL\" is currently in use by another application.\n"

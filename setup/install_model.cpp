@@ -17,7 +17,8 @@ std::string ReadValue(const ProfileReader& script, std::string_view section, std
 std::string SourceDirFromProgramPath(std::string_view programPath)
 {
     const std::size_t slash = programPath.rfind('\\');
-    if (slash == std::string_view::npos)
+    if (slash == std::string_view::npos || programPath.size() > kMaxScriptPathLength ||
+        slash + 1 + std::string_view(kScriptFileName).size() > kMaxScriptPathLength)
         return {};
     return std::string(programPath.substr(0, slash + 1));
 }

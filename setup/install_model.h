@@ -30,8 +30,12 @@ struct InstallModel {
     std::vector<std::uint32_t> m_installed;
 };
 
+// The program's path and the script's are 260-byte buffers.
+inline constexpr std::size_t kMaxScriptPathLength = 259;
+
 // The directory of the setup program: its own path cut after the last
-// backslash (empty when there is none).
+// backslash.  Empty when there is none, or when the program's path or the
+// script's does not fit: setup must not go on to read another script.
 std::string SourceDirFromProgramPath(std::string_view programPath);
 
 // Where the script lies: the source directory followed by "SETUP.INF".

@@ -89,4 +89,30 @@ TEST(InstallModel, SourceDirectoryIsTheProgramPathUpToItsLastBackslash)
     EXPECT_EQ(ScriptPath("A:\\DISK1\\"), "A:\\DISK1\\SETUP.INF");
 }
 
+TEST(InstallModel, NoSourceDirectoryWhenThePathsDoNotFit)
+{
+    // "C:\" + a directory of n characters + "\" + the program's name.
+    auto programPath = [](std::size_t n, const char* name) {
+        return "C:\\" + std::string(n, 'd') + "\\" + name;
+    };
+    struct Case {
+        std::string path;
+        bool found;
+    } const cases[] = {
+        {programPath(246, "SETUP.EXE"), true},  // 259 characters, and so is the script's
+        {programPath(247, "SETUP.EXE"), false}, // 260
+        {programPath(400, "SETUP.EXE"), false},
+        {programPath(246, "S.EXE"), true},  // the script's path: 259
+        {programPath(247, "S.EXE"), false}, // the script's path: 260
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.size());
+        const std::string dir = SourceDirFromProgramPath(c.path);
+        EXPECT_EQ(!dir.empty(), c.found);
+        if (c.found) {
+            EXPECT_LE(ScriptPath(dir).size(), 259u);
+        }
+    }
+}
+
 } // namespace

@@ -14,6 +14,55 @@ std::string UpperCaseAscii(std::string_view text)
     return out;
 }
 
+bool IsPlainFileName(std::string_view name)
+{
+    return name.find_first_of("\\/:") == std::string_view::npos &&
+           name.find("..") == std::string_view::npos;
+}
+
+namespace {
+
+// The platform drops trailing dots and blanks of a path step: "...", ". ."
+// and ".. " may all mean the parent.  Any step of dots and blanks with two
+// dots or more counts as one.
+bool IsParentStep(std::string_view step)
+{
+    return step.find_first_not_of(". ") == std::string_view::npos &&
+           step.find('.') != step.rfind('.');
+}
+
+bool IsCurrentStep(std::string_view step)
+{
+    return step.find_first_not_of(". ") == std::string_view::npos;
+}
+
+} // namespace
+
+bool StaysBelow(std::string_view subdirectory)
+{
+    if (subdirectory.empty())
+        return true;
+    // A drive (or a stream of a directory), a root or a "\\server" share.
+    if (subdirectory.find(':') != std::string_view::npos || subdirectory.front() == '\\' ||
+        subdirectory.front() == '/')
+        return false;
+    int depth = 0;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = subdirectory.find_first_of("\\/", start);
+        const std::string_view step = subdirectory.substr(start, end - start);
+        if (IsParentStep(step)) {
+            if (--depth < 0)
+                return false;
+        } else if (!IsCurrentStep(step)) {
+            ++depth;
+        }
+        if (end == std::string_view::npos)
+            return true;
+        start = end + 1;
+    }
+}
+
 namespace {
 
 bool HasDriveRoot(std::string_view path)

@@ -46,6 +46,44 @@ TEST(CreateDirectoryPath, StopsAtTheFirstDirectoryThatCannotBeMade)
     EXPECT_EQ(events, (Strings{"mkdir C:\\A", "mkdir C:\\A\\B"}));
 }
 
+TEST(InstallPaths, ScriptNamesAndSubdirectoriesStayInTheDestination)
+{
+    struct Case {
+        const char* text;
+        bool plainName;
+        bool staysBelow;
+    } const cases[] = {
+        {"MARL.EXE", true, true},
+        {"", true, true},
+        {"READ ME.TXT", true, true},
+        {"..\\..\\X.DLL", false, false},
+        {"..", false, false},
+        {"A..B", false, true},
+        {"BIN\\HELP", false, true},
+        {"BIN/HELP", false, true},
+        {"BIN\\..", false, true},
+        {"BIN\\..\\..", false, false},
+        {"BIN/../..", false, false},
+        {"BIN\\.\\..\\..", false, false},
+        {"BIN\\...\\...", false, false},
+        {"BIN\\.. \\.. ", false, false},
+        {"BIN\\...\\X", false, true},
+        {".\\BIN", false, true},
+        {"BIN\\\\HELP\\", false, true},
+        {"\\WINDOWS", false, false},
+        {"/WINDOWS", false, false},
+        {"\\\\SERVER\\SHARE", false, false},
+        {"C:\\WINDOWS", false, false},
+        {"C:WINDOWS", false, false},
+        {"X.DLL:STREAM", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(IsPlainFileName(c.text), c.plainName);
+        EXPECT_EQ(StaysBelow(c.text), c.staysBelow);
+    }
+}
+
 TEST(InstallPaths, UpperCaseTouchesOnlyAsciiLetters)
 {
     EXPECT_EQ(UpperCaseAscii("c:\\Progs\\\xE4pp 1"), "C:\\PROGS\\\xE4PP 1");

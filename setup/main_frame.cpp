@@ -1,48 +1,27 @@
 #include "setup/main_frame.h"
 
-#include "resource.h"
-#include "setup/setup_title.h"
-#include "setup/setup_view.h"
-
-namespace {
-constexpr char kFrameClass[] = "TrelvanSetupFrame";
+bool CMainFrame::LoadFrame(UINT idResource, DWORD, fw::FrameWnd* parent, fw::CreateContext* context)
+{
+    return fw::FrameWnd::LoadFrame(idResource, WS_POPUP | WS_CLIPCHILDREN, parent, context);
 }
 
-bool CMainFrame::Create()
+void CMainFrame::OnUpdateFrameTitle(bool)
 {
-    if (!RegisterClass(kFrameClass, 0, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)),
-                       nullptr, LoadCursorA(nullptr, IDC_ARROW)))
-        return false;
-    if (!CreateEx(0, kFrameClass, kSetupTitle, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr))
-        return false;
-    return m_view.Create(m_hWnd);
+    SetWindowTextIfChanged(GetTitle());
 }
 
-void CMainFrame::OnCommand(unsigned id)
+bool CMainFrame::OnCreate(CREATESTRUCTA& cs)
 {
-    if (id == ID_APP_EXIT) {
-        DestroyWindow(m_hWnd);
-        return;
-    }
-    m_view.OnCommand(id);
+    // The whole screen before the view is made, so that it starts at its size.
+    SetWindowPos(m_hWnd, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                 GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER | SWP_NOACTIVATE);
+    return fw::FrameWnd::OnCreate(cs);
 }
 
 LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    switch (msg) {
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        // The view covers the whole client area.
+    // The view covers the whole client area.
+    if (msg == WM_ERASEBKGND)
         return 1;
-    case WM_CLOSE:
-        OnCommand(ID_APP_EXIT);
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefaultProc(msg, wParam, lParam);
+    return fw::FrameWnd::WindowProc(msg, wParam, lParam);
 }

@@ -1,20 +1,17 @@
 // The installer's main window: captionless, borderless, without a menu,
-// covering the whole screen.  Page commands posted to it go to the view.
+// covering the whole screen; its one view is the setup view.  Page
+// commands posted to it reach the view through the command routing.
 #pragma once
-#include "framework/window.h"
+#include "framework/frame_wnd.h"
 
-class CSetupView;
-
-class CMainFrame : public fw::Window {
+class CMainFrame : public fw::FrameWnd {
 public:
-    explicit CMainFrame(CSetupView& view) : m_view(view) {}
-    bool Create();
+    bool LoadFrame(UINT idResource, DWORD style, fw::FrameWnd* parent,
+                   fw::CreateContext* context) override;
+    // The title stays the installer's: no document name is added.
+    void OnUpdateFrameTitle(bool addToTitle) override;
 
 protected:
+    bool OnCreate(CREATESTRUCTA& cs) override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    void OnCommand(unsigned id);
-
-    CSetupView& m_view;
 };

@@ -15,8 +15,8 @@ HDDEDATA CALLBACK IgnoreDdeEvents(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_P
 
 std::string DdeProgmanChannel::ServiceName()
 {
-    const char* test = std::getenv(kTestServiceVariable);
-    return test && *test ? std::string(test) : std::string(kProgmanService);
+    const char* option = std::getenv(kProgmanServiceVariable);
+    return option && *option ? std::string(option) : std::string(kProgmanService);
 }
 
 ProgmanOpen DdeProgmanChannel::Open()

@@ -12,13 +12,14 @@
 inline constexpr char kProgmanService[] = "PROGMAN";
 inline constexpr char kProgmanTopic[] = "PROGMAN";
 
-// The end-to-end tests run their own recording Program Manager under this
-// service name, because Wine's shell answers "PROGMAN" itself.
-inline constexpr char kTestServiceVariable[] = "TV_TEST_PROGMAN_SERVICE";
+// The installer's option for a shell that serves the group commands under
+// another name (the end-to-end tests use it for a recording server, since
+// Wine's shell answers "PROGMAN" itself).  The topic stays "PROGMAN".
+inline constexpr char kProgmanServiceVariable[] = "TRELVAN_SETUP_PROGMAN_SERVICE";
 
 class DdeProgmanChannel : public ProgmanChannel {
 public:
-    // The service asked for: "PROGMAN" unless the test variable names another.
+    // The service asked for: "PROGMAN" unless the option names another.
     static std::string ServiceName();
 
     ProgmanOpen Open() override;

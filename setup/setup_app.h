@@ -1,36 +1,30 @@
 // The installer's application object: reads "SETUP.INF" beside the program
-// into the installation model, makes the backdrop and starts the wizard.
-// It runs its own message loop until the exit command ends the program.
+// into the installation model, registers the single-document template of
+// the backdrop and posts the first page; the framework's message loop runs
+// the rest until the exit command.
 #pragma once
 #include <string>
 
+#include "framework/application.h"
 #include "setup/install_model.h"
-#include "setup/main_frame.h"
-#include "setup/setup_doc.h"
-#include "setup/setup_view.h"
 
-class CSetupApp {
+class CSetupApp : public fw::Application {
 public:
     CSetupApp();
-    CSetupApp(const CSetupApp&) = delete;
-    CSetupApp& operator=(const CSetupApp&) = delete;
 
     // Reads the script and shows the backdrop with the first page posted;
-    // false when no window can be made (no display).
-    bool InitInstance();
-    // The message loop; the program's exit code.
-    int Run();
+    // false when setup cannot start (reported).
+    bool InitInstance() override;
+    // 1 when setup could not start, else the loop's exit code.
+    int ExitInstance() override;
 
     InstallModel& Model() { return m_model; }
-    CMainFrame& MainFrame() { return m_frame; }
-    CSetupView& View() { return m_view; }
+
+protected:
+    // The full path of the running program.
+    virtual std::string ProgramPath() const;
 
 private:
     InstallModel m_model;
-    CSetupDoc m_document;
-    CSetupView m_view;
-    CMainFrame m_frame;
+    bool m_startFailed = false;
 };
-
-// The full path of the running program.
-std::string ProgramPath();

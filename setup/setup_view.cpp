@@ -1,12 +1,9 @@
 #include "setup/setup_view.h"
 
 #include "resource.h"
-#include "setup/setup_doc.h"
 #include "setup/wizard_pages.h"
 
 namespace {
-
-constexpr char kViewClass[] = "TrelvanSetupView";
 
 fw::Bitmap LoadPicture(int id)
 {
@@ -39,42 +36,26 @@ void ShowPaintedNow()
 
 } // namespace
 
-CSetupView::CSetupView(CSetupDoc& document, InstallModel& model)
-    : m_document(document), m_model(model), m_backdropPicture(LoadPicture(IDB_BACKDROP)),
+CSetupView::CSetupView(InstallModel& model)
+    : m_model(model), m_backdropPicture(LoadPicture(IDB_BACKDROP)),
       m_pagePicture(LoadPicture(IDB_PAGE_PICTURE)), m_painter(m_backdropPicture.get())
 {
 }
 
 CSetupView::~CSetupView() = default;
 
-bool CSetupView::Create(HWND frame)
+bool CSetupView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
 {
-    if (!RegisterClass(kViewClass, 0, nullptr, nullptr, LoadCursorA(nullptr, IDC_ARROW)))
-        return false;
-    RECT client{};
-    GetClientRect(frame, &client);
-    if (!CreateEx(0, kViewClass, "", WS_CHILD | WS_VISIBLE, 0, 0, client.right, client.bottom,
-                  frame, nullptr))
-        return false;
-    m_messages.SetOwner(frame);
-    return true;
+    static const fw::CommandMap<CSetupView> map{
+        {ID_WIZARD_WELCOME, ID_WIZARD_DESTINATION, &CSetupView::OnPageCommand},
+        {ID_WIZARD_INSTALL, &CSetupView::InstallFiles},
+    };
+    return map.Dispatch(*this, id, code, ui) || fw::View::HandleCommand(id, code, ui);
 }
 
-bool CSetupView::OnCommand(unsigned id)
+void CSetupView::OnPageCommand(UINT id)
 {
-    switch (id) {
-    case ID_WIZARD_WELCOME:
-    case ID_WIZARD_DESTINATION:
-    case ID_WIZARD_SETUPTYPE:
-    case ID_WIZARD_COMPONENTS:
-        RunPage(PageOf(id));
-        return true;
-    case ID_WIZARD_INSTALL:
-        InstallFiles();
-        return true;
-    default:
-        return false;
-    }
+    RunPage(PageOf(id));
 }
 
 void CSetupView::RunPage(WizardPage page)
@@ -111,6 +92,7 @@ PageResult CSetupView::ShowPage(WizardPage page)
 
 void CSetupView::InstallFiles()
 {
+    m_messages.SetOwner(Frame());
     m_engine = std::make_unique<InstallEngine>(
         m_model, InstallServices{m_versions, m_platform, m_messages, *this, m_progman});
     m_engine->InstallFiles();
@@ -180,13 +162,8 @@ HWND CSetupView::Frame() const
 
 LRESULT CSetupView::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    switch (msg) {
-    case WM_ERASEBKGND:
-        // The paint fills the background itself.
+    // The paint fills the background itself.
+    if (msg == WM_ERASEBKGND)
         return 1;
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    }
-    return DefaultProc(msg, wParam, lParam);
+    return fw::View::WindowProc(msg, wParam, lParam);
 }

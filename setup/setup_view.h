@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "framework/handles.h"
-#include "framework/window.h"
+#include "framework/view.h"
 #include "setup/install_engine.h"
 #include "setup/install_model.h"
 #include "setup/progman_dde_win32.h"
@@ -16,18 +16,10 @@
 #include "setup/version_services_win32.h"
 #include "setup/wizard_flow.h"
 
-class CSetupDoc;
-
-class CSetupView : public fw::Window, public InstallView {
+class CSetupView : public fw::View, public InstallView {
 public:
-    CSetupView(CSetupDoc& document, InstallModel& model);
+    explicit CSetupView(InstallModel& model);
     ~CSetupView() override;
-
-    // A child filling the frame's client area.
-    bool Create(HWND frame);
-
-    // A page or install command (the frame forwards them); false for others.
-    bool OnCommand(unsigned id);
 
     // What the painting reads; null when no install has begun.
     const InstallProgress* Progress() const;
@@ -42,16 +34,18 @@ public:
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui) override;
+    void OnPaint() override;
 
 private:
-    void OnPaint();
+    // The page commands and the install command.
+    void OnPageCommand(UINT id);
+    void InstallFiles();
     void RunPage(WizardPage page);
     PageResult ShowPage(WizardPage page);
-    void InstallFiles();
     void Repaint(const PixelRect& area);
     HWND Frame() const;
 
-    CSetupDoc& m_document;
     InstallModel& m_model;
     fw::Bitmap m_backdropPicture;
     fw::Bitmap m_pagePicture;

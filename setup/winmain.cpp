@@ -1,15 +1,9 @@
 #include <windows.h>
 
-#include <cstdio>
-
 #include "setup/setup_app.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int cmdShow)
 {
     CSetupApp app;
-    if (!app.InitInstance()) {
-        std::fprintf(stderr, "setup: cannot create the main window (no display?)\n");
-        return 1;
-    }
-    return app.Run();
+    return app.Run(instance, cmdLine, cmdShow);
 }

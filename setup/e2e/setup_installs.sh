@@ -67,8 +67,8 @@ Minimal=2,3
 2=TVSETUPW.INI,Install,Dir,done
 INF
 
-export TV_TEST_PROGMAN_SERVICE=TVSETUPWPM
-start_progman "$TV_TEST_PROGMAN_SERVICE" "$WORK/dde.txt"
+export TRELVAN_SETUP_PROGMAN_SERVICE=TVSETUPWPM
+start_progman "$TRELVAN_SETUP_PROGMAN_SERVICE" "$WORK/dde.txt"
 start_setup
 
 w=$(page Welcome); shot welcome

@@ -25,7 +25,7 @@ Group=Trelvan EDIT
 2=\$INSTDIR\\APP.EXE,Second
 INF
 
-export TV_TEST_PROGMAN_SERVICE=TVSETUPWNOBODY
+export TRELVAN_SETUP_PROGMAN_SERVICE=TVSETUPWNOBODY
 start_setup
 w=$(page Welcome)
 send_keys "$w" Return

@@ -1,5 +1,9 @@
 // Resource numbers of setup.exe.
 #pragma once
+#include "framework/res/fw_resource.h"
+
+// The main frame of the single-document template (its icon).
+#define IDR_MAINFRAME 1
 
 // Page commands, posted to the main window (the next page starts after the
 // current one has closed).
@@ -8,7 +12,7 @@
 #define ID_WIZARD_SETUPTYPE 32777
 #define ID_WIZARD_DESTINATION 32778
 #define ID_WIZARD_INSTALL 32779
-#define ID_APP_EXIT 57665
+// The exit command (57665) is the framework's ID_APP_EXIT.
 
 // Dialog templates: the four pages and the directory box of "Change...".
 #define IDD_WELCOME 201

@@ -84,11 +84,11 @@ private:
 
 // Points the client at a service for the length of a test.
 struct ServiceOverride {
-    explicit ServiceOverride(const char* name) { _putenv_s(kTestServiceVariable, name); }
-    ~ServiceOverride() { _putenv_s(kTestServiceVariable, ""); }
+    explicit ServiceOverride(const char* name) { _putenv_s(kProgmanServiceVariable, name); }
+    ~ServiceOverride() { _putenv_s(kProgmanServiceVariable, ""); }
 };
 
-TEST(ProgmanDde, TheServiceIsProgramManagerUnlessATestNamesAnother)
+TEST(ProgmanDde, TheServiceIsProgramManagerUnlessTheOptionNamesAnother)
 {
     EXPECT_EQ(DdeProgmanChannel::ServiceName(), "PROGMAN");
     ServiceOverride service(kService);

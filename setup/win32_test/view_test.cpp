@@ -36,10 +36,16 @@ public:
 
     void Paint(InstallProgress& progress, PixelRect& barRect)
     {
-        const RECT all{0, 0, kWidth, kHeight};
-        ProgressPainter(m_picture.get()).Paint(m_dc.get(), all, kWidth, kHeight, progress, barRect);
+        Paint(progress, barRect, {0, 0, kWidth, kHeight});
+    }
+    // A paint of part of the screen, as when only that part was invalidated.
+    void Paint(InstallProgress& progress, PixelRect& barRect, const RECT& area)
+    {
+        ProgressPainter(m_picture.get())
+            .Paint(m_dc.get(), area, kWidth, kHeight, progress, barRect);
     }
     COLORREF At(int x, int y) const { return GetPixel(m_dc.get(), x, y); }
+    void Mark(int x, int y, COLORREF colour) { SetPixel(m_dc.get(), x, y, colour); }
     // Whether any pixel of the row between x0 and x1 has the colour.
     bool RowHas(int y, int x0, int x1, COLORREF colour) const
     {
@@ -115,10 +121,19 @@ TEST(ProgressPainter, AtZeroTheBarIsWhiteWithTheTextInBlue)
     for (int y = h - 135; y < h - 115; ++y)
         blueText |= screen.RowHas(y, 300, 340, kBlue);
     EXPECT_TRUE(blueText);
-    // A later paint fills only the bands around the box, and keeps the box.
-    screen.Paint(progress, bar);
-    EXPECT_EQ(screen.At(195, h - 185), kWhite);
+    // A later paint of the bar fills only the bands around the box: marks
+    // in the box outside the strip and the bar stay, marks in a band go.
+    constexpr COLORREF kMark = RGB(255, 0, 0);
+    const POINT inBox[] = {{195, h - 185}, {PaintedScreen::kWidth - 195, h - 85}, {195, h - 125}};
+    for (const POINT& p : inBox)
+        screen.Mark(p.x, p.y, kMark);
+    screen.Mark(100, h - 185, kMark);
+    progress.m_nPercent = 50;
+    screen.Paint(progress, bar, {bar.left, bar.top, bar.right, bar.bottom});
+    for (const POINT& p : inBox)
+        EXPECT_EQ(screen.At(p.x, p.y), kMark) << p.x << "," << p.y;
     EXPECT_EQ(screen.At(100, h - 185), kTeal);
+    EXPECT_EQ(screen.At(319, h - 110), kBlue);
 }
 
 // Runs steps on a timer while a modal page is up; each step is retried
