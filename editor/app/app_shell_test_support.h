@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,7 +52,9 @@ public:
 
 class ShellTestApp : public CMarlApp {
 public:
+    // The test's documents and views, or `kinds` (the editor's own).
     ShellTestApp();
+    explicit ShellTestApp(MarlDocKinds kinds);
     struct Shown {
         std::string text;
         UINT type;
@@ -87,11 +90,15 @@ protected:
     ShellTestDoc* Open(const std::string& path);
     std::vector<fw::Document*> Documents() const { return m_app->GetDocuments(); }
     void Command(UINT id);
+    // A key in the focused window, with `held` (VK_CONTROL, ...) down.
+    void Key(UINT vk, std::initializer_list<UINT> held = {});
     std::string Path(const std::string& name) const { return m_dir + "\\" + name; }
     std::string ProfilePath() const { return Path("marl.ini"); }
     std::string ReadProfile(const char* section, const char* key) const;
     void WriteText(const std::string& path, const std::string& text) const;
 
+    // Start with the editor's own documents and views instead of the test's.
+    bool m_editorDocuments = false;
     std::unique_ptr<ShellTestApp> m_app;
     std::string m_dir;
     std::string m_startDirectory;

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <ole2.h>
 
+#include "framework/key_test_support.h"
 #include "view_test_res.h"
 
 namespace viewtest {
@@ -241,25 +242,7 @@ std::string ViewTest::DocText() const
 
 void ViewTest::Key(UINT vk, std::initializer_list<UINT> held)
 {
-    BYTE saved[256];
-    GetKeyboardState(saved);
-    BYTE state[256];
-    std::copy(std::begin(saved), std::end(saved), std::begin(state));
-    bool alt = false;
-    for (UINT key : held) {
-        state[key] |= 0x80;
-        if (key == VK_MENU)
-            alt = true;
-    }
-    SetKeyboardState(state);
-    HWND target = GetFocus();
-    const UINT scan = MapVirtualKeyA(vk, 0);
-    const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16) | (alt ? (1L << 29) : 0);
-    PostMessageA(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, down);
-    Pump(*m_app);
-    PostMessageA(target, alt ? WM_SYSKEYUP : WM_KEYUP, vk, down | (3L << 30));
-    Pump(*m_app);
-    SetKeyboardState(saved);
+    fwtest::PressKey(*m_app, vk, held);
 }
 
 void ViewTest::Chars(const std::string& text)
