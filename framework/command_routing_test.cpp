@@ -14,16 +14,27 @@ TEST_F(RoutingTest, CommandGoesViewDocumentChildFrameMainFrameApplication)
     ASSERT_TRUE(NewDocument());
     const std::vector<std::string> order{"view", "document", "child frame", "main frame",
                                          "application"};
-    // Nobody takes it: every level is asked once, in order.
-    Command(ID_TEST_ROUTE);
-    EXPECT_EQ(Route().asked, order);
-    // Each level in turn takes it, and no later level is asked.
-    for (size_t taker = 0; taker < order.size(); ++taker) {
-        SCOPED_TRACE(order[taker]);
-        Route() = RouteProbe{order[taker], {}};
-        Command(ID_TEST_ROUTE);
-        EXPECT_EQ(Route().asked,
-                  std::vector<std::string>(order.begin(), order.begin() + taker + 1));
+    // The same route whether the command comes to the main frame (a menu)
+    // or to the child frame (a key the child translates itself).
+    const HWND receivers[] = {Main().GetHwnd(), ActiveChild()->GetHwnd()};
+    for (HWND receiver : receivers) {
+        SCOPED_TRACE(receiver == Main().GetHwnd() ? "main frame gets it" : "child gets it");
+        auto send = [&] {
+            SendMessageA(receiver, WM_COMMAND, MAKEWPARAM(ID_TEST_ROUTE, 1), 0);
+            Pump(*m_app);
+        };
+        // Nobody takes it: every level is asked once, in order.
+        Route() = RouteProbe{};
+        send();
+        EXPECT_EQ(Route().asked, order);
+        // Each level in turn takes it, and no later level is asked.
+        for (size_t taker = 0; taker < order.size(); ++taker) {
+            SCOPED_TRACE(order[taker]);
+            Route() = RouteProbe{order[taker], {}};
+            send();
+            EXPECT_EQ(Route().asked,
+                      std::vector<std::string>(order.begin(), order.begin() + taker + 1));
+        }
     }
 }
 

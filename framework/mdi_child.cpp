@@ -1,5 +1,6 @@
 #include "framework/mdi_child.h"
 
+#include "framework/application.h"
 #include "framework/doc_template.h"
 #include "framework/document.h"
 #include "framework/mdi_frame.h"
@@ -98,7 +99,12 @@ void MDIChildWnd::OnUpdateFrameTitle(bool addToTitle)
 
 bool MDIChildWnd::OnCmdMsg(UINT id, CmdCode code, CmdUI* ui)
 {
-    return RouteToViewAndSelf(id, code, ui);
+    if (RouteToViewAndSelf(id, code, ui))
+        return true;
+    if (m_pMDIFrame)
+        return m_pMDIFrame->RouteBehindChildren(id, code, ui);
+    Application* app = Application::Current();
+    return app && app->OnCmdMsg(id, code, ui);
 }
 
 bool MDIChildWnd::PreTranslateMessage(MSG&)

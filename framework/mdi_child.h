@@ -28,8 +28,10 @@ public:
     void ActivateFrame(int nCmdShow = -1) override;
     void DestroyFrame() override;
     void OnUpdateFrameTitle(bool addToTitle) override;
-    // The route of a child: its active view, then itself (the main frame
-    // goes on from there).
+    // The route of a child: its active view, then itself, then the MDI
+    // frame and the application, whichever window the command came to (a
+    // key the child translates itself must reach New or Open as the menu
+    // does).
     bool OnCmdMsg(UINT id, CmdCode code, CmdUI* ui) override;
     bool PreTranslateMessage(MSG& msg) override;
 

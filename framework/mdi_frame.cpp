@@ -182,8 +182,14 @@ void MDIFrameWnd::OnIdleUpdateCmdUI()
 
 bool MDIFrameWnd::OnCmdMsg(UINT id, CmdCode code, CmdUI* ui)
 {
-    if (MDIChildWnd* child = MDIGetActive(); child && child->OnCmdMsg(id, code, ui))
-        return true;
+    // The active child's route goes on to this frame and the application.
+    if (MDIChildWnd* child = MDIGetActive())
+        return child->OnCmdMsg(id, code, ui);
+    return RouteBehindChildren(id, code, ui);
+}
+
+bool MDIFrameWnd::RouteBehindChildren(UINT id, CmdCode code, CmdUI* ui)
+{
     if (HandleCommand(id, code, ui))
         return true;
     Application* app = Application::Current();

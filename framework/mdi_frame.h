@@ -34,6 +34,9 @@ public:
     void OnUpdateFrameTitle(bool addToTitle) override;
     void OnIdleUpdateCmdUI() override;
     bool OnCmdMsg(UINT id, CmdCode code, CmdUI* ui) override;
+    // The rest of a child's route once its view, document and the child
+    // itself passed: this frame, then the application.
+    bool RouteBehindChildren(UINT id, CmdCode code, CmdUI* ui);
     bool PreTranslateMessage(MSG& msg) override;
 
     // Shows `child`'s menu (its template's) with its Window menu, or the

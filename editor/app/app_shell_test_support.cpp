@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "editor/app/marl_doc_kinds.h"
+
 namespace shelltest {
 
 namespace {
@@ -91,10 +93,12 @@ void ShellTestAccess::SetReadOnly(fw::Document& doc, bool readOnly)
 }
 
 ShellTestApp::ShellTestApp()
-    : CMarlApp({fw::Make<ShellTestDoc>(), fw::Make<ShellTestView>(),
-                std::make_unique<ShellTestAccess>()})
+    : ShellTestApp({fw::Make<ShellTestDoc>(), fw::Make<ShellTestView>(),
+                    std::make_unique<ShellTestAccess>()})
 {
 }
+
+ShellTestApp::ShellTestApp(MarlDocKinds kinds) : CMarlApp(std::move(kinds)) {}
 
 int ShellTestApp::DoMessageBox(const std::string& text, UINT type, UINT)
 {
@@ -121,7 +125,8 @@ void ShellTest::Start(const std::string& commandLine, const std::string& profile
 {
     if (!profile.empty())
         WriteText(ProfilePath(), profile);
-    m_app = std::make_unique<ShellTestApp>();
+    m_app = m_editorDocuments ? std::make_unique<ShellTestApp>(MakeMarlDocKinds())
+                              : std::make_unique<ShellTestApp>();
     m_app->InitApplication(nullptr, commandLine.c_str(), SW_SHOWNORMAL);
     m_app->SetProfileFileName(ProfilePath());
     ASSERT_TRUE(m_app->InitInstance()) << "no main frame: is there a display?";
@@ -149,6 +154,11 @@ void ShellTest::Command(UINT id)
 {
     SendMessageA(Frame().GetHwnd(), WM_COMMAND, id, 0);
     Pump(*m_app);
+}
+
+void ShellTest::Key(UINT vk, std::initializer_list<UINT> held)
+{
+    fw::test::PressKey(*m_app, vk, held);
 }
 
 std::string ShellTest::ReadProfile(const char* section, const char* key) const

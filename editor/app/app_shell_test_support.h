@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,7 +57,9 @@ public:
 
 class ShellTestApp : public CMarlApp, public fw::test::MessageBoxScript {
 public:
+    // The test's documents and views, or `kinds` (the editor's own).
     ShellTestApp();
+    explicit ShellTestApp(MarlDocKinds kinds);
     fw::FileDialogResult m_openChoice;
 
     int DoMessageBox(const std::string& text, UINT type, UINT helpId) override;
@@ -85,6 +88,8 @@ protected:
     ShellTestDoc* Open(const std::string& path);
     std::vector<fw::Document*> Documents() const { return m_app->GetDocuments(); }
     void Command(UINT id);
+    // A key in the focused window, with `held` (VK_CONTROL, ...) down.
+    void Key(UINT vk, std::initializer_list<UINT> held = {});
     std::string Path(const std::string& name) const { return m_folder->Path(name); }
     std::string ProfilePath() const { return Path("marl.ini"); }
     std::string ReadProfile(const char* section, const char* key) const;
@@ -93,6 +98,8 @@ protected:
         fw::test::WriteFileText(path, text);
     }
 
+    // Start with the editor's own documents and views instead of the test's.
+    bool m_editorDocuments = false;
     std::unique_ptr<ShellTestApp> m_app;
     std::unique_ptr<fw::test::TestFolder> m_folder;
     std::string m_startDirectory;

@@ -18,7 +18,8 @@ bool MainFrame::LoadFrame(UINT idResource, DWORD style, fw::FrameWnd* parent,
 {
     if (!fw::MDIFrameWnd::LoadFrame(idResource, style, parent, context))
         return false;
-    // The program's frame translates the editor's table the same way.
+    // The editor's table, translated here in the main frame; the program's
+    // editor window translates it in its own frame (the app tests go that way).
     m_keys.reset(CreateViewAccelerators());
     m_accel = m_keys.get();
     return m_accel != nullptr;
