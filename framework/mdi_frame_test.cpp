@@ -115,6 +115,34 @@ TEST_F(MdiFrameTest, TheFrameHearsTheApplicationGainAndLoseActivation)
     EXPECT_EQ(Main().m_appActivations, (std::vector<bool>{true, false}));
 }
 
+TEST_F(MdiFrameTest, TileCommandsPutTheChildrenAboveOrBesideEachOther)
+{
+    // Shown: the MDI client tiles only visible windows.
+    DestroyApp();
+    MakeApp();
+    MakeMainFrame(BarSet{}, true);
+    ASSERT_TRUE(NewDocument());
+    ASSERT_TRUE(NewDocument());
+    struct Case {
+        UINT command;
+        bool above; // one above the other, else side by side
+    };
+    for (const Case& c : {Case{ID_WINDOW_TILE_HORZ, true}, Case{ID_WINDOW_TILE_VERT, false},
+                          Case{ID_WINDOW_TILE_HORZ, true}}) {
+        Command(c.command);
+        std::vector<fw::MDIChildWnd*> children = Main().GetChildFrames();
+        ASSERT_EQ(children.size(), 2u);
+        RECT a{}, b{};
+        GetWindowRect(children[0]->GetHwnd(), &a);
+        GetWindowRect(children[1]->GetHwnd(), &b);
+        const bool stacked = (a.bottom <= b.top || b.bottom <= a.top) && a.left == b.left;
+        const bool sideBySide = (a.right <= b.left || b.right <= a.left) && a.top == b.top;
+        EXPECT_EQ(stacked, c.above) << "command " << c.command;
+        EXPECT_EQ(sideBySide, !c.above) << "command " << c.command;
+    }
+    m_app->CloseAllDocuments(false);
+}
+
 // Messages of the MDI family that reach the client after its WM_DESTROY: the
 // platform has freed the client's lists and title by then.
 struct LateClientMessages {

@@ -71,6 +71,16 @@ void ShellTestView::OnUpdate(fw::View* sender, LPARAM hint, void* object)
     fw::View::OnUpdate(sender, hint, object);
 }
 
+bool ShellTestView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
+{
+    if (id == ID_FILE_PRINT && code == fw::CmdCode::Execute) {
+        auto* app = dynamic_cast<CMarlApp*>(fw::Application::Current());
+        s_prints.push_back(app && app->m_bShellPrint);
+        return true;
+    }
+    return fw::View::HandleCommand(id, code, ui);
+}
+
 void ShellTestAccess::WriteTempCopy(fw::Document& doc)
 {
     ++static_cast<ShellTestDoc&>(doc).m_tempCopies;

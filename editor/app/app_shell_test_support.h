@@ -45,6 +45,11 @@ class ShellTestView : public fw::View {
 public:
     std::vector<LPARAM> m_hints;
     void OnUpdate(fw::View* sender, LPARAM hint, void* object) override;
+    // Print commands that reached a view: was it the shell's print?
+    static inline std::vector<bool> s_prints;
+
+protected:
+    bool HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui) override;
 };
 
 class ShellTestAccess : public DocFileAccess {

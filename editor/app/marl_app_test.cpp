@@ -76,6 +76,29 @@ TEST_F(MarlAppTest, PrintModeKeepsTheWindowHiddenUntilARequest)
     EXPECT_TRUE(IsWindowVisible(Frame().GetHwnd()));
 }
 
+TEST_F(MarlAppTest, DdePrintPrintsTheFileAndExitsOnlyInPrintMode)
+{
+    struct Case {
+        const char* commandLine;
+        bool exits;
+    };
+    for (const Case& c : {Case{"/NOSPLASH", false}, Case{"/p", true}}) {
+        WriteText(Path("a.c"), "a");
+        Start(c.commandLine);
+        ShellTestView::s_prints.clear();
+        HWND main = Frame().GetHwnd();
+        EXPECT_TRUE(m_app->OnDDECommand("print(" + Path("a.c") + ")")) << c.commandLine;
+        Pump(*m_app);
+        EXPECT_EQ(ShellTestView::s_prints, std::vector<bool>{true}) << c.commandLine;
+        EXPECT_FALSE(m_app->m_bShellPrint) << "the shell's print ends with the job";
+        EXPECT_EQ(IsWindow(main) == FALSE, c.exits) << c.commandLine;
+        if (!c.exits) {
+            EXPECT_EQ(Documents().size(), 1u);
+        }
+        Exit();
+    }
+}
+
 TEST_F(MarlAppTest, DdeRequests)
 {
     WriteText(Path("a.c"), "a");

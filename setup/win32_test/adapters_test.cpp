@@ -12,9 +12,14 @@
 #include "setup/setup_messages_win32.h"
 #include "setup/setup_platform_win32.h"
 #include "setup/version_services_win32.h"
-#include "setup/win32_test/test_files.h"
+#include "framework/testing/test_folder.h"
 
 namespace {
+using fw::test::FileExists;
+using fw::test::ProgramFolder;
+using fw::test::ReadFileText;
+using fw::test::TestFolder;
+using fw::test::WriteFileText;
 
 const std::string kOld = ProgramFolder() + "\\" + TEST_APP_V1;
 const std::string kNew = ProgramFolder() + "\\" + TEST_APP_V2;

@@ -9,9 +9,14 @@
 
 #include "resource.h"
 #include "setup/setup_app.h"
-#include "setup/win32_test/test_files.h"
+#include "framework/testing/test_folder.h"
 
 namespace {
+using fw::test::FileExists;
+using fw::test::ProgramFolder;
+using fw::test::ReadFileText;
+using fw::test::TestFolder;
+using fw::test::WriteFileText;
 
 // The application as if started from `path`, with its boxes recorded.
 class PlacedSetupApp : public CSetupApp {
