@@ -12,7 +12,7 @@ run: bootstrap
 	@if source tools/lib/pe.sh && can_run_win32; then preset=win32; else \
 	    echo "note: this host cannot run 32-bit Wine: starting the 64-bit build of the editor"; preset=win64; fi; \
 	cmake --preset $$preset >/dev/null && cmake --build --preset $$preset --target marl && \
-	tools/run-editor --prefix $(CURDIR)/build/$$preset/wineprefix build/$$preset/editor/marl.exe $(ARGS)
+	tools/run-editor --prefix $(CURDIR)/build/$$preset/desktop-prefix build/$$preset/editor/marl.exe $(ARGS)
 
 test:
 	@tools/run-tests
