@@ -26,6 +26,12 @@ enter_slot() {
         return 1
     fi
     export DISPLAY="${displays[$id]}" TV_WINE_SLOT="$id"
+    # A test starts on a clean slot: whatever an earlier test that crashed
+    # left running in this prefix (its programs, a half-dead wineserver) ends
+    # here instead of breaking this one.
+    WINEPREFIX="$SLOT_PREFIX" wineserver -k 2>/dev/null
+    WINEPREFIX="$SLOT_PREFIX" wineserver -w 2>/dev/null
+    return 0
 }
 
 # copy_slot_prefix PREFIX N: makes PREFIX.slotN a copy of the ready PREFIX,
