@@ -15,11 +15,7 @@
 #include "framework/testing/test_folder.h"
 
 namespace {
-using fw::test::FileExists;
-using fw::test::ProgramFolder;
-using fw::test::ReadFileText;
-using fw::test::TestFolder;
-using fw::test::WriteFileText;
+using namespace fw::test;
 
 const std::string kOld = ProgramFolder() + "\\" + TEST_APP_V1;
 const std::string kNew = ProgramFolder() + "\\" + TEST_APP_V2;

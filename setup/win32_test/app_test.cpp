@@ -9,30 +9,20 @@
 
 #include "resource.h"
 #include "setup/setup_app.h"
+#include "framework/testing/message_box_script.h"
 #include "framework/testing/test_folder.h"
 
 namespace {
-using fw::test::FileExists;
-using fw::test::ProgramFolder;
-using fw::test::ReadFileText;
-using fw::test::TestFolder;
-using fw::test::WriteFileText;
+using namespace fw::test;
 
 // The application as if started from `path`, with its boxes recorded.
-class PlacedSetupApp : public CSetupApp {
+class PlacedSetupApp : public CSetupApp, public MessageBoxScript {
 public:
     explicit PlacedSetupApp(std::string path) : m_path(std::move(path)) {}
 
-    struct Shown {
-        std::string text;
-        UINT type;
-    };
-    std::vector<Shown> shown;
-
     int DoMessageBox(const std::string& text, UINT type, UINT) override
     {
-        shown.push_back({text, type});
-        return IDOK;
+        return AnswerMessageBox(text, type, IDOK);
     }
 
 protected:
@@ -47,9 +37,9 @@ TEST(SetupApp, AProgramPathTooLongForItsScriptIsReportedAndSetupStops)
     TestFolder folder;
     PlacedSetupApp app(folder.Path() + "\\" + std::string(260, 'd') + "\\SETUP.EXE");
     EXPECT_FALSE(app.InitInstance());
-    ASSERT_EQ(app.shown.size(), 1u);
-    EXPECT_NE(app.shown[0].text.find("too long"), std::string::npos) << app.shown[0].text;
-    EXPECT_EQ(app.shown[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+    ASSERT_EQ(app.m_shown.size(), 1u);
+    EXPECT_NE(app.m_shown[0].text.find("too long"), std::string::npos) << app.m_shown[0].text;
+    EXPECT_EQ(app.m_shown[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
     EXPECT_EQ(app.GetAppTitle(), "Trelvan Setup");
     EXPECT_EQ(app.GetMainWnd(), nullptr);
     EXPECT_EQ(app.ExitInstance(), 1);
@@ -61,7 +51,7 @@ TEST(SetupApp, StartsWithTheScriptBesideItAndEndsOnTheExitCommand)
     WriteFileText(folder / "SETUP.INF", "[Application]\r\nTitle=Demo\r\n");
     PlacedSetupApp app(folder / "SETUP.EXE");
     ASSERT_TRUE(app.InitInstance());
-    EXPECT_TRUE(app.shown.empty());
+    EXPECT_TRUE(app.m_shown.empty());
     EXPECT_EQ(app.Model().m_strTitle, "Demo");
     EXPECT_EQ(app.Model().m_strSourceDir, folder.Path() + "\\");
 
