@@ -243,8 +243,7 @@ bool MarlDocCore::MakeBackup(const std::string& path, const std::string& backup)
 {
     FileSystem& files = m_services.files;
     FileError error = FileError::None;
-    if ((!files.Exists(backup) || files.Remove(backup, error)) &&
-        files.Rename(path, backup, error))
+    if ((!files.Exists(backup) || files.Remove(backup, error)) && files.Rename(path, backup, error))
         return true;
     ReportFileError(m_services.messages, error, FileAccess::Writing, backup,
                     doc_text::kFailedToSave);

@@ -36,8 +36,8 @@ TEST(FileNames, BackupFilesAndNamesIgnoreCase)
         const char* path;
         bool backup;
     } cases[] = {
-        {"X.BAK", true},     {"notes.bak", true}, {"C:\\SRC\\Notes.Bak", true},
-        {"MAIN.C", false},   {"BAK", false},      {"C:\\BAK\\MAIN.C", false},
+        {"X.BAK", true},    {"notes.bak", true}, {"C:\\SRC\\Notes.Bak", true},
+        {"MAIN.C", false},  {"BAK", false},      {"C:\\BAK\\MAIN.C", false},
         {"MAIN.BA", false},
     };
     for (const auto& c : cases)

@@ -34,9 +34,9 @@ std::string TabName(const std::string& path)
 
 CMarlDoc::CMarlDoc()
     : m_services(std::make_unique<Services>()),
-      m_core(std::make_unique<MarlDocCore>(
-          DocServices{m_services->messages, m_services->files, m_services->blocks,
-                      m_services->settings, &m_services->openDocuments}))
+      m_core(std::make_unique<MarlDocCore>(DocServices{m_services->messages, m_services->files,
+                                                       m_services->blocks, m_services->settings,
+                                                       &m_services->openDocuments}))
 {
 }
 

@@ -33,7 +33,6 @@ public:
     int TabLength() const override;
 };
 
-
 // The documents of the running application.
 class AppOpenDocuments : public OpenDocuments {
 public:
