@@ -180,7 +180,11 @@ bool MarlDocCore::OnSaveDocument(const std::string& path)
     FileSystem& files = m_services.files;
     FileStatus old;
     const bool existed = files.GetStatus(path, old);
-    if (existed && (old.attribute & kAttributeReadOnly) != 0) {
+    const bool wantBackup =
+        existed && m_services.settings.Backup() && !file_names::IsBackupFile(path);
+    // A read-only file is not overwritten; with a backup it only changes
+    // its name, as it always has.
+    if (existed && !wantBackup && (old.attribute & kAttributeReadOnly) != 0) {
         ReportFileError(m_services.messages, FileError::AccessDenied, FileAccess::Writing, path,
                         doc_text::kInvalidFilename);
         return false;
@@ -188,12 +192,11 @@ bool MarlDocCore::OnSaveDocument(const std::string& path)
     const std::string scratch = file_names::SaveScratchName(path);
     if (!WriteScratch(path, scratch))
         return false;
-    if (existed)
-        files.CopyAttributes(path, scratch);
     std::string backup;
-    if (existed && m_services.settings.Backup() && !file_names::IsBackupFile(path) &&
-        MakeBackup(path, file_names::BackupName(path)))
+    if (wantBackup && MakeBackup(path, file_names::BackupName(path)))
         backup = file_names::BackupName(path);
+    else if (existed)
+        files.CopyAttributes(path, scratch); // the new file replaces the old one in place
     FileError error = FileError::None;
     if (!files.Rename(scratch, path, error)) {
         FileError ignored;

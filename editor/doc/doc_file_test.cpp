@@ -131,7 +131,8 @@ TEST_F(DocFile, ADiskThatFillsUpDuringTheSaveLeavesTheFileAsItWas)
         files.diskSpace.reset();
         ASSERT_TRUE(Save("MAIN.C"));
         EXPECT_EQ(files.Get("MAIN.C"), "old\r\nnew");
-        EXPECT_EQ(files.files["MAIN.C"].attribute, 0x20);
+        // Replaced in place it keeps its attributes; after a backup it is new.
+        EXPECT_EQ(files.files["MAIN.C"].attribute, backup ? 0 : 0x20);
         EXPECT_EQ(files.Get("MAIN.BAK"), backup ? "old\r\n" : "older");
         EXPECT_FALSE(doc.IsModified());
     }
@@ -197,6 +198,14 @@ TEST_F(DocFile, AReadOnlyFileIsNotOverwritten)
     EXPECT_EQ(MessageTexts(),
               std::vector<std::string>{"Unable to write to MAIN.C, it is read-only or opened by "
                                        "someone else."});
+
+    settings.backup = true; // the read-only file becomes the backup
+    messages.shown.clear();
+    ASSERT_TRUE(Save("MAIN.C"));
+    EXPECT_EQ(files.Get("MAIN.C"), "keep");
+    EXPECT_EQ(files.files["MAIN.C"].attribute, 0);
+    EXPECT_EQ(files.files["MAIN.BAK"].attribute, kAttributeReadOnly);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{});
 }
 
 TEST_F(DocFile, OpenFailures)
