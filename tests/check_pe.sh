@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# check_pe.sh PROGRAM.exe MACHINE OBJDUMP: the program is a Windows GUI program
-# for MACHINE (i386 or x86_64) that imports only Windows system DLLs.
+# check_pe.sh PROGRAM.exe MACHINE OBJDUMP [large-address-aware]: the program is
+# a Windows GUI program for MACHINE (i386 or x86_64) that imports only Windows
+# system DLLs, and with the last word may use addresses above 2 GB.
 set -u
-exe="$1" machine="$2" objdump="$3"
+exe="$1" machine="$2" objdump="$3" large="${4:-}"
 . "$(dirname "$0")/../tools/lib/pe.sh"
 got=$(pe_machine "$exe") || { echo "FAIL: $exe is not a PE file"; exit 1; }
 [ "$got" = "$machine" ] || { echo "FAIL: $exe is $got, expected $machine"; exit 1; }
@@ -17,4 +18,8 @@ case "$subsystem" in
     *"Windows GUI"*) ;;
     *) echo "FAIL: $exe subsystem is '$subsystem', expected Windows GUI"; exit 1 ;;
 esac
-echo "ok: $exe is $machine, GUI, imports only system DLLs"
+if [ -n "$large" ] && ! "$objdump" -p "$exe" | grep -q '^\s*large address aware$'; then
+    echo "FAIL: $exe is not large address aware"
+    exit 1
+fi
+echo "ok: $exe is $machine, GUI, imports only system DLLs${large:+, large address aware}"

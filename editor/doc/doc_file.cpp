@@ -50,12 +50,12 @@ void MarlDocCore::DeleteContents()
 
 void MarlDocCore::DeleteTempCopy()
 {
-    if (m_strPathName.empty())
+    if (m_strTempCopy.empty())
         return;
-    std::string copy = file_names::TempCopyName(m_strPathName);
     FileError ignored;
-    if (m_services.files.Exists(copy))
-        m_services.files.Remove(copy, ignored);
+    if (m_services.files.Exists(m_strTempCopy))
+        m_services.files.Remove(m_strTempCopy, ignored);
+    m_strTempCopy.clear();
 }
 
 void MarlDocCore::UpdateReadOnlyFromFile()
@@ -68,24 +68,17 @@ void MarlDocCore::UpdateReadOnlyFromFile()
 bool MarlDocCore::OnOpenDocument(const std::string& path)
 {
     OfferTempCopy(path);
-    FileError error = FileError::None;
-    std::unique_ptr<FileReader> reader = m_services.files.OpenRead(path, error);
-    if (!reader) {
-        ReportFileError(m_services.messages, error, FileAccess::Reading, path,
-                        doc_text::kFailedToOpen);
+    // The text is read beside the old one and replaces it only when it is
+    // complete: a reload that fails must not leave an empty document named
+    // after the file, ready to be saved over it.
+    std::unique_ptr<TextBlock> block;
+    TextPos length = 0;
+    int lineFeeds = 0;
+    if (!ReadText(path, block, length, lineFeeds))
         return false;
-    }
     DeleteContents();
-    m_bModified = true;
-    if (!LoadText(*reader, error)) {
-        DeleteContents();
-        // An empty document must not be saved over the file by mistake.
-        m_bModified = false;
-        ReportFileError(m_services.messages, error, FileAccess::Reading, path,
-                        doc_text::kFailedToOpen);
-        return false;
-    }
-    reader.reset();
+    m_text.Adopt(std::move(block), length);
+    m_nLineCount = lineFeeds;
     if (!m_services.files.GetStatus(path, m_status))
         m_status = FileStatus{};
     // Nothing was converted: the file has LF line ends (or none).
@@ -98,7 +91,7 @@ bool MarlDocCore::OnOpenDocument(const std::string& path)
 void MarlDocCore::OfferTempCopy(const std::string& path)
 {
     std::string copy = file_names::TempCopyName(path);
-    if (!m_services.files.Exists(copy))
+    if (!IsOffered(copy, path))
         return;
     MessageAnswer answer = m_services.messages.ShowMessage(
         doc_text::kTempCopyQuestion, MessageIcon::Question, MessageButtons::YesNo);
@@ -114,81 +107,116 @@ void MarlDocCore::OfferTempCopy(const std::string& path)
                         doc_text::kFailedToOpen);
 }
 
-bool MarlDocCore::LoadText(FileReader& reader, FileError& error)
+// Only a copy that can be this file's unsaved work: not the file itself
+// (MAIN.CP~), not one written before the file was last saved, and not one
+// that an open document of a like name (PAGE.HTML for PAGE.HTM) keeps.
+bool MarlDocCore::IsOffered(const std::string& copy, const std::string& path)
 {
-    error = FileError::Other; // memory shortage has no cause of its own
-    std::int64_t size = reader.Size();
-    if (size < 0 || size > kMaxTextLength)
+    FileSystem& files = m_services.files;
+    if (file_names::SameName(copy, path) || !files.Exists(copy))
         return false;
-    auto bytes = static_cast<std::size_t>(size);
-    std::unique_ptr<TextBlock> block =
-        m_services.blocks.Allocate(std::max(bytes, GapBuffer::kMinBlockSize));
-    if (!block)
+    FileStatus copyStatus;
+    FileStatus fileStatus;
+    if (files.GetStatus(copy, copyStatus) && files.GetStatus(path, fileStatus) &&
+        copyStatus.modificationTime < fileStatus.modificationTime)
         return false;
-    std::size_t length;
-    {
-        BlockLock lock(*block);
-        std::size_t lineFeeds = 0;
-        length = ReadTextFile(reader, lock.Data(), bytes, lineFeeds, error);
-        if (error != FileError::None)
-            return false;
-        // What decoding left behind the text must be zero, like any free byte.
-        std::memset(lock.Data() + length, 0, bytes - length);
-        m_nLineCount = static_cast<int>(lineFeeds);
+    return !CopyOfAnotherDocument(copy, path);
+}
+
+bool MarlDocCore::CopyOfAnotherDocument(const std::string& copy, const std::string& path)
+{
+    if (m_services.openDocuments == nullptr)
+        return false;
+    for (const std::string& other : m_services.openDocuments->OpenPaths())
+        if (!other.empty() && !file_names::SameName(other, path) &&
+            file_names::SameName(file_names::TempCopyName(other), copy))
+            return true;
+    return false;
+}
+
+// Reads the file into a new block; reports and returns false on failure.
+bool MarlDocCore::ReadText(const std::string& path, std::unique_ptr<TextBlock>& block,
+                           TextPos& length, int& lineFeeds)
+{
+    FileError error = FileError::None;
+    std::unique_ptr<FileReader> reader = m_services.files.OpenRead(path, error);
+    if (!reader) {
+        ReportFileError(m_services.messages, error, FileAccess::Reading, path,
+                        doc_text::kFailedToOpen);
+        return false;
     }
-    m_text.Adopt(std::move(block), static_cast<TextPos>(length));
+    std::int64_t size = reader->Size();
+    if (size >= 0 && size <= kMaxTextLength)
+        block = m_services.blocks.Allocate(
+            std::max(static_cast<std::size_t>(size), GapBuffer::kMinBlockSize));
+    if (!block) {
+        ReportTooLarge(m_services.messages, path);
+        return false;
+    }
+    auto bytes = static_cast<std::size_t>(size);
+    BlockLock lock(*block);
+    std::size_t count = 0;
+    std::size_t read = ReadTextFile(*reader, lock.Data(), bytes, count, error);
+    if (error != FileError::None) {
+        ReportFileError(m_services.messages, error, FileAccess::Reading, path,
+                        doc_text::kFailedToOpen);
+        return false;
+    }
+    // What decoding left behind the text must be zero, like any free byte.
+    std::memset(lock.Data() + read, 0, bytes - read);
+    length = static_cast<TextPos>(read);
+    lineFeeds = static_cast<int>(count);
     return true;
 }
 
+// The new text goes to a scratch file first; only when it is complete does
+// the old file move to the backup name and the scratch file take its place.
+// A full disk or any other failure leaves the file as it was.
 bool MarlDocCore::OnSaveDocument(const std::string& path)
 {
     if (path.empty())
         return true;
     SavingScope saving(m_bSaving);
-    if (m_services.settings.Backup() && !file_names::IsBackupFile(path))
-        MakeBackup(path);
-    std::string copy = file_names::TempCopyName(path);
-    FileError ignored;
-    if (m_services.files.Exists(copy))
-        m_services.files.Remove(copy, ignored);
-    if (!ReplaceFileSafely(path))
+    FileSystem& files = m_services.files;
+    FileStatus old;
+    const bool existed = files.GetStatus(path, old);
+    const bool wantBackup =
+        existed && m_services.settings.Backup() && !file_names::IsBackupFile(path);
+    // A read-only file is not overwritten; with a backup it only changes
+    // its name, as it always has.
+    if (existed && !wantBackup && (old.attribute & kAttributeReadOnly) != 0) {
+        ReportFileError(m_services.messages, FileError::AccessDenied, FileAccess::Writing, path,
+                        doc_text::kInvalidFilename);
         return false;
-    if (!m_services.files.GetStatus(path, m_status))
+    }
+    const std::string scratch = file_names::SaveScratchName(path);
+    if (!WriteScratch(path, scratch))
+        return false;
+    std::string backup;
+    if (wantBackup && MakeBackup(path, file_names::BackupName(path)))
+        backup = file_names::BackupName(path);
+    else if (existed)
+        files.CopyAttributes(path, scratch); // the new file replaces the old one in place
+    FileError error = FileError::None;
+    if (!files.Rename(scratch, path, error)) {
+        FileError ignored;
+        files.Remove(scratch, ignored);
+        if (!backup.empty())
+            RestoreBackup(backup, path);
+        ReportFileError(m_services.messages, error, FileAccess::Writing, path,
+                        doc_text::kFailedToSave);
+        return false;
+    }
+    DeleteTempCopy();
+    if (!files.GetStatus(path, m_status))
         m_status = FileStatus{};
     m_bModified = false;
     return true;
 }
 
-// The previous version goes to the backup name.  When that fails the user
-// is told, and the save goes on without a backup (it still never leaves
-// the user without a file).
-void MarlDocCore::MakeBackup(const std::string& path)
-{
-    std::string backup = file_names::BackupName(path);
-    FileError error = FileError::None;
-    if (m_services.files.Exists(backup) && !m_services.files.Remove(backup, error)) {
-        ReportFileError(m_services.messages, error, FileAccess::Writing, backup,
-                        doc_text::kFailedToSave);
-        return;
-    }
-    if (m_services.files.Exists(path) && !m_services.files.Rename(path, backup, error))
-        ReportFileError(m_services.messages, error, FileAccess::Writing, backup,
-                        doc_text::kFailedToSave);
-}
-
-// Writes a scratch file beside `path` and renames it over the file only
-// when it is complete, so a failed save leaves the old file untouched.
-bool MarlDocCore::ReplaceFileSafely(const std::string& path)
+bool MarlDocCore::WriteScratch(const std::string& path, const std::string& scratch)
 {
     FileSystem& files = m_services.files;
-    FileStatus old;
-    bool existed = files.GetStatus(path, old);
-    if (existed && (old.attribute & kAttributeReadOnly) != 0) {
-        ReportFileError(m_services.messages, FileError::AccessDenied, FileAccess::Writing, path,
-                        doc_text::kInvalidFilename);
-        return false;
-    }
-    std::string scratch = file_names::SaveScratchName(path);
     FileError error = FileError::None;
     std::unique_ptr<FileWriter> writer = files.Create(scratch, error);
     if (!writer) {
@@ -203,16 +231,35 @@ bool MarlDocCore::ReplaceFileSafely(const std::string& path)
     }
     written = written && writer->Close(error);
     writer.reset();
-    if (written && existed)
-        files.CopyAttributes(path, scratch);
-    if (!written || !files.Rename(scratch, path, error)) {
+    if (!written) {
         FileError ignored;
         files.Remove(scratch, ignored);
         ReportFileError(m_services.messages, error, FileAccess::Writing, path,
                         doc_text::kFailedToSave);
-        return false;
     }
-    return true;
+    return written;
+}
+
+// The previous version goes to the backup name.  When that fails the user
+// is told, and the save goes on without a backup.
+bool MarlDocCore::MakeBackup(const std::string& path, const std::string& backup)
+{
+    FileSystem& files = m_services.files;
+    FileError error = FileError::None;
+    if ((!files.Exists(backup) || files.Remove(backup, error)) && files.Rename(path, backup, error))
+        return true;
+    ReportFileError(m_services.messages, error, FileAccess::Writing, backup,
+                    doc_text::kFailedToSave);
+    return false;
+}
+
+// The new file could not take its place: the old one goes back to its name.
+void MarlDocCore::RestoreBackup(const std::string& backup, const std::string& path)
+{
+    FileError error = FileError::None;
+    if (!m_services.files.Rename(backup, path, error))
+        ReportFileError(m_services.messages, error, FileAccess::Writing, path,
+                        doc_text::kFailedToSave);
 }
 
 bool MarlDocCore::WriteTempCopy(const std::string& path)
@@ -220,7 +267,8 @@ bool MarlDocCore::WriteTempCopy(const std::string& path)
     std::string target = !path.empty()           ? path
                          : m_strPathName.empty() ? std::string()
                                                  : file_names::TempCopyName(m_strPathName);
-    if (target.empty())
+    // MAIN.CP~ has no copy of its own: writing one would overwrite the file.
+    if (target.empty() || (path.empty() && file_names::SameName(target, m_strPathName)))
         return false;
     SavingScope saving(m_bSaving);
     FileSystem& files = m_services.files;
@@ -248,5 +296,7 @@ bool MarlDocCore::WriteTempCopy(const std::string& path)
                         doc_text::kFailedToSave);
         return false;
     }
+    if (path.empty())
+        m_strTempCopy = target;
     return true;
 }

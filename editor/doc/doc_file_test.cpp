@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 class DocFile : public ::testing::Test, public DocFixture {
@@ -107,26 +109,59 @@ TEST_F(DocFile, BackupHoldsThePreviouslySavedVersion)
     EXPECT_EQ(files.Get("X.BAK"), "old!");
 }
 
-TEST_F(DocFile, WithoutBackupTheOldFileIsReplacedOnlyByACompleteNewOne)
+TEST_F(DocFile, ADiskThatFillsUpDuringTheSaveLeavesTheFileAsItWas)
 {
-    settings.backup = false;
-    files.Put("MAIN.C", "old\r\n", 0x20); // an attribute to keep (archive)
+    for (bool backup : {false, true}) {
+        settings.backup = backup;
+        files.files.clear();
+        files.Put("MAIN.BAK", "older");
+        files.Put("MAIN.C", "old\r\n", 0x20); // an attribute to keep (archive)
+        ASSERT_TRUE(Open("MAIN.C"));
+        Type("new");
+        files.diskSpace = 4;
+        messages.shown.clear();
+        EXPECT_FALSE(Save("MAIN.C"));
+        EXPECT_EQ(files.Get("MAIN.C"), "old\r\n") << backup;
+        EXPECT_EQ(files.Get("MAIN.BAK"), "older");
+        EXPECT_FALSE(files.Has("MAIN.C.$$$"));
+        EXPECT_TRUE(doc.IsModified());
+        EXPECT_FALSE(doc.m_bSaving);
+        EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Destination disk drive is full."});
+
+        files.diskSpace.reset();
+        ASSERT_TRUE(Save("MAIN.C"));
+        EXPECT_EQ(files.Get("MAIN.C"), "old\r\nnew");
+        // Replaced in place it keeps its attributes; after a backup it is new.
+        EXPECT_EQ(files.files["MAIN.C"].attribute, backup ? 0 : 0x20);
+        EXPECT_EQ(files.Get("MAIN.BAK"), backup ? "old\r\n" : "older");
+        EXPECT_FALSE(doc.IsModified());
+    }
+}
+
+TEST_F(DocFile, ANewFileThatCannotTakeItsPlaceLeavesTheOldOneThere)
+{
+    files.Put("MAIN.C", "old");
     ASSERT_TRUE(Open("MAIN.C"));
-    Type("new");
-    files.diskSpace = 4;
+    Type("+");
+    files.renameFailures["MAIN.C.$$$"] = FileError::AccessDenied;
     EXPECT_FALSE(Save("MAIN.C"));
-    EXPECT_EQ(files.Get("MAIN.C"), "old\r\n");
+    EXPECT_EQ(files.Get("MAIN.C"), "old");
     EXPECT_FALSE(files.Has("MAIN.C.$$$"));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_FALSE(doc.m_bSaving);
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Destination disk drive is full."});
+    EXPECT_EQ(MessageTexts(),
+              std::vector<std::string>{"Unable to write to MAIN.C, it is read-only or opened by "
+                                       "someone else."});
+}
 
-    files.diskSpace.reset();
-    ASSERT_TRUE(Save("MAIN.C"));
-    EXPECT_EQ(files.Get("MAIN.C"), "old\r\nnew");
-    EXPECT_EQ(files.files["MAIN.C"].attribute, 0x20);
-    EXPECT_FALSE(files.Has("MAIN.BAK"));
-    EXPECT_FALSE(doc.IsModified());
+TEST_F(DocFile, ALowerCaseBackupFileIsSavedWithoutABackup)
+{
+    files.Put("notes.bak", "old");
+    ASSERT_TRUE(Open("notes.bak"));
+    Type("+");
+    ASSERT_TRUE(Save("notes.bak"));
+    EXPECT_EQ(files.Get("notes.bak"), "old+");
+    EXPECT_EQ(files.files.size(), 1u);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{});
 }
 
 TEST_F(DocFile, SaveFailuresAreReportedByCause)
@@ -163,6 +198,14 @@ TEST_F(DocFile, AReadOnlyFileIsNotOverwritten)
     EXPECT_EQ(MessageTexts(),
               std::vector<std::string>{"Unable to write to MAIN.C, it is read-only or opened by "
                                        "someone else."});
+
+    settings.backup = true; // the read-only file becomes the backup
+    messages.shown.clear();
+    ASSERT_TRUE(Save("MAIN.C"));
+    EXPECT_EQ(files.Get("MAIN.C"), "keep");
+    EXPECT_EQ(files.files["MAIN.C"].attribute, 0);
+    EXPECT_EQ(files.files["MAIN.BAK"].attribute, kAttributeReadOnly);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{});
 }
 
 TEST_F(DocFile, OpenFailures)
@@ -187,7 +230,8 @@ TEST_F(DocFile, AFileLargerThanMemoryAllowsLoadsNothing)
     files.Put("BIG.TXT", std::string(5000, 'x'));
     blocks.limit = 4000;
     EXPECT_FALSE(Open("BIG.TXT"));
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Failed to open document."});
+    EXPECT_EQ(MessageTexts(),
+              std::vector<std::string>{"BIG.TXT is too large for the memory available."});
     EXPECT_EQ(doc.GetLength(), 0u);
     blocks.limit = static_cast<std::size_t>(-1);
     EXPECT_EQ(doc.InsertChar(0, 'a', 1), 1); // and the document still works
@@ -213,6 +257,87 @@ TEST_F(DocFile, TemporaryCopyIsOfferedOnOpen)
     ASSERT_TRUE(Open("MAIN.C"));
     EXPECT_EQ(Text(), "unsaved");
     EXPECT_FALSE(files.Has("MAIN.~C"));
+}
+
+TEST_F(DocFile, AReloadThatFailsKeepsTheDocumentAsItWas)
+{
+    const struct {
+        bool modified;
+        std::size_t memory;
+        std::optional<std::size_t> readable;
+        const char* message;
+    } cases[] = {
+        {true, 1 << 20, 3, "Failed to open document."},
+        {false, 1 << 20, 3, "Failed to open document."},
+        {true, 600, {}, "T.TXT is too large for the memory available."},
+    };
+    for (const auto& c : cases) {
+        blocks.limit = static_cast<std::size_t>(-1);
+        files.readFailsAfter.reset();
+        Load("old text\n");
+        if (c.modified)
+            Type("more");
+        ASSERT_TRUE(doc.WriteTempCopy());
+        files.Put("T.TXT", std::string(1000, 'x')); // changed by another program
+        blocks.limit = c.memory;
+        files.readFailsAfter = c.readable;
+        messages.shown.clear();
+        EXPECT_FALSE(doc.OnOpenDocument("T.TXT"));
+        EXPECT_EQ(Text(), c.modified ? "old text\nmore" : "old text\n");
+        EXPECT_EQ(doc.IsModified(), c.modified);
+        EXPECT_EQ(doc.UndoCount(), c.modified ? 4u : 0u);
+        EXPECT_EQ(doc.GetLineCount(), 1);
+        EXPECT_EQ(doc.GetPathName(), "T.TXT");
+        EXPECT_TRUE(files.Has("T.TX~")); // the unsaved work stays protected
+        EXPECT_EQ(MessageTexts(), std::vector<std::string>{c.message});
+    }
+}
+
+TEST_F(DocFile, OnlyACopyThatCanBeThisFilesUnsavedWorkIsOffered)
+{
+    const struct {
+        const char* why;
+        const char* path;
+        const char* copy;
+        bool copyIsNewer;
+        std::vector<std::string> open;
+        bool offered;
+    } cases[] = {
+        {"the copy", "MAIN.C", "MAIN.~C", true, {}, true},
+        {"saved after the copy", "MAIN.C", "MAIN.~C", false, {}, false},
+        {"the file itself", "MAIN.CP~", "MAIN.CP~", true, {}, false},
+        {"another open file's", "PAGE.HTM", "PAGE.HT~", true, {"C:\\X", "page.html"}, false},
+        {"this file's, on reload", "PAGE.HTM", "PAGE.HT~", true, {"page.htm"}, true},
+    };
+    for (const auto& c : cases) {
+        files.files.clear();
+        if (!c.copyIsNewer)
+            files.Put(c.copy, "copy");
+        files.Put(c.path, "file");
+        if (c.copyIsNewer)
+            files.Put(c.copy, "copy");
+        openDocuments.paths = c.open;
+        messages.shown.clear();
+        messages.answers = {MessageAnswer::No};
+        ASSERT_TRUE(Open(c.path)) << c.why;
+        EXPECT_EQ(messages.shown.size(), c.offered ? 1u : 0u) << c.why;
+        EXPECT_EQ(Text(), c.copyIsNewer && std::string(c.copy) == c.path ? "copy" : "file");
+        // Declined copies go; the others are not this document's to remove.
+        EXPECT_EQ(files.Has(c.copy), !c.offered) << c.why;
+        doc.DeleteContents();
+        EXPECT_EQ(files.Has(c.copy), !c.offered) << c.why;
+    }
+}
+
+TEST_F(DocFile, AFileNamedLikeATemporaryCopyIsNeverWrittenAsOne)
+{
+    files.Put("MAIN.CP~", "mine");
+    ASSERT_TRUE(Open("MAIN.CP~"));
+    Type("+");
+    EXPECT_FALSE(doc.WriteTempCopy());
+    EXPECT_EQ(files.Get("MAIN.CP~"), "mine");
+    doc.DeleteContents();
+    EXPECT_EQ(files.Get("MAIN.CP~"), "mine");
 }
 
 TEST_F(DocFile, TemporaryCopies)

@@ -13,6 +13,9 @@ inline constexpr char kFailedToOpen[] = "Failed to open document.";
 inline constexpr char kInvalidFilename[] = "Invalid filename.";
 inline constexpr char kFailedToSave[] = "Failed to save document.";
 
+// A file whose text does not fit in memory; %1 is its name.
+inline constexpr char kTooLargeForMemory[] = "%1 is too large for the memory available.";
+
 inline constexpr char kUntitled[] = "Untitled";
 
 } // namespace doc_text

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Hands out heap blocks, refusing any that would exceed `limit` bytes, and
 // counts what it was asked for.
@@ -27,12 +28,19 @@ private:
     class Block;
 };
 
+// The program's open documents, as a document asks about them.
+struct ListedDocuments : OpenDocuments {
+    std::vector<std::string> paths;
+    std::vector<std::string> OpenPaths() override { return paths; }
+};
+
 struct DocFixture {
     RecordingMessageSink messages;
     MemoryFileSystem files;
     LimitedBlockFactory blocks;
     FixedDocSettings settings;
-    MarlDocCore doc{DocServices{messages, files, blocks, settings}};
+    ListedDocuments openDocuments;
+    MarlDocCore doc{DocServices{messages, files, blocks, settings, &openDocuments}};
 
     DocFixture() { doc.OnNewDocument(); }
 

@@ -1,5 +1,6 @@
 #include "editor/doc/file_error_report.h"
 
+#include "editor/doc/doc_messages.h"
 #include "editor/doc/file_names.h"
 
 std::string FileErrorText(FileError cause, FileAccess access, std::string_view path,
@@ -28,4 +29,11 @@ void ReportFileError(MessageSink& messages, FileError cause, FileAccess access,
 {
     messages.ShowMessage(FileErrorText(cause, access, path, defaultText), MessageIcon::Exclamation,
                          MessageButtons::Ok);
+}
+
+void ReportTooLarge(MessageSink& messages, std::string_view path)
+{
+    std::string text = doc_text::kTooLargeForMemory;
+    text.replace(text.find("%1"), 2, file_names::FileNamePart(path));
+    messages.ShowMessage(text, MessageIcon::Exclamation, MessageButtons::Ok);
 }

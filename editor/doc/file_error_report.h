@@ -16,3 +16,6 @@ std::string FileErrorText(FileError cause, FileAccess access, std::string_view p
 
 void ReportFileError(MessageSink& messages, FileError cause, FileAccess access,
                      std::string_view path, std::string_view defaultText);
+
+// The file's text does not fit in the memory available.
+void ReportTooLarge(MessageSink& messages, std::string_view path);

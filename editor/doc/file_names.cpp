@@ -2,6 +2,9 @@
 
 #include "editor/doc/doc_messages.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace file_names {
 
 namespace {
@@ -54,8 +57,18 @@ std::string BackupName(std::string_view path)
 
 bool IsBackupFile(std::string_view path)
 {
-    // Case matters, as it always has for this check.
-    return path.find(".BAK") != std::string_view::npos;
+    for (std::size_t i = path.find('.'); i != std::string_view::npos; i = path.find('.', i + 1))
+        if (SameName(path.substr(i, 4), ".BAK"))
+            return true;
+    return false;
+}
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) ==
+               std::toupper(static_cast<unsigned char>(y));
+    });
 }
 
 std::string SaveScratchName(std::string_view path)

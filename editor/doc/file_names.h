@@ -10,14 +10,19 @@ namespace file_names {
 std::string_view FileNamePart(std::string_view path);
 
 // The automatic-save copy beside the file: MAIN.C -> MAIN.~C,
-// NOTES -> NOTES.~, MAIN.CPP -> MAIN.CP~.
+// NOTES -> NOTES.~, MAIN.CPP -> MAIN.CP~.  Names may clash: MAIN.CP~ is its
+// own copy, PAGE.HTM and PAGE.HTML share PAGE.HT~.
 std::string TempCopyName(std::string_view path);
 
 // MAIN.C -> MAIN.BAK; a name without a dot gets ".BAK" appended.
 std::string BackupName(std::string_view path);
 
-// Whether saving `path` makes a backup at all (not of a backup file).
+// Whether saving `path` makes a backup at all (not of a backup file, in
+// any case of letters: "notes.bak" is its own backup name).
 bool IsBackupFile(std::string_view path);
+
+// File names on the platform ignore case.
+bool SameName(std::string_view a, std::string_view b);
 
 // Where a save is written before it replaces the file: same directory, so
 // the replacement is a rename on the same volume.

@@ -28,8 +28,22 @@ TEST(FileNames, BackupName)
     EXPECT_EQ(file_names::BackupName("MAIN.H"), "MAIN.BAK");
     EXPECT_EQ(file_names::BackupName("C:\\A.B\\NOTES"), "C:\\A.B\\NOTES.BAK");
     EXPECT_EQ(file_names::BackupName("ARCHIVE.TAR.GZ"), "ARCHIVE.BAK");
-    EXPECT_TRUE(file_names::IsBackupFile("X.BAK"));
-    EXPECT_FALSE(file_names::IsBackupFile("x.bak")); // case-sensitive, as always
+}
+
+TEST(FileNames, BackupFilesAndNamesIgnoreCase)
+{
+    const struct {
+        const char* path;
+        bool backup;
+    } cases[] = {
+        {"X.BAK", true},    {"notes.bak", true}, {"C:\\SRC\\Notes.Bak", true},
+        {"MAIN.C", false},  {"BAK", false},      {"C:\\BAK\\MAIN.C", false},
+        {"MAIN.BA", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(file_names::IsBackupFile(c.path), c.backup) << c.path;
+    EXPECT_TRUE(file_names::SameName("main.cp~", "MAIN.CP~"));
+    EXPECT_FALSE(file_names::SameName("MAIN.C", "MAIN.C~"));
 }
 
 TEST(FileNames, TitlesTabsAndMailCopies)

@@ -15,6 +15,7 @@ struct CMarlDoc::Services {
     Win32FileSystem files;
     GlobalTextBlockFactory blocks;
     OptionsDocSettings settings;
+    AppOpenDocuments openDocuments;
 };
 
 namespace {
@@ -34,7 +35,8 @@ std::string TabName(const std::string& path)
 CMarlDoc::CMarlDoc()
     : m_services(std::make_unique<Services>()),
       m_core(std::make_unique<MarlDocCore>(DocServices{m_services->messages, m_services->files,
-                                                       m_services->blocks, m_services->settings}))
+                                                       m_services->blocks, m_services->settings,
+                                                       &m_services->openDocuments}))
 {
 }
 
@@ -54,10 +56,8 @@ bool CMarlDoc::OnNewDocument()
 
 bool CMarlDoc::OnOpenDocument(const std::string& path)
 {
-    if (!m_core->OnOpenDocument(path)) {
-        UpdateAllViews(nullptr, kHintReset);
-        return false;
-    }
+    if (!m_core->OnOpenDocument(path))
+        return false; // the document is as it was
     if (DocTabHost* tabs = TabHost())
         tabs->AddDocTab(*this, TabName(path));
     SyncModified();

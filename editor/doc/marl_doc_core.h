@@ -12,6 +12,7 @@
 #include "editor/doc/file_system.h"
 #include "editor/doc/gap_buffer.h"
 #include "editor/doc/line_queries.h"
+#include "editor/doc/open_documents.h"
 #include "editor/doc/text_block.h"
 #include "editor/doc/undo_journal.h"
 #include "editor/doc/word_queries.h"
@@ -26,6 +27,7 @@ struct DocServices {
     FileSystem& files;
     TextBlockFactory& blocks;
     const DocSettings& settings;
+    OpenDocuments* openDocuments = nullptr; // null: no other documents
 };
 
 class MarlDocCore {
@@ -38,16 +40,19 @@ public:
     // ---- The document's side of the framework's calls
     // A new, untitled document: empty text in a fresh 512-byte block.
     bool OnNewDocument();
-    // Offers a temporary copy, then reads the file; false after reporting.
+    // Offers a temporary copy, then reads the file; false after reporting,
+    // and then the document is as it was (a failed reload keeps the text).
     bool OnOpenDocument(const std::string& path);
-    // Writes the text to `path`; false after reporting (still modified).
+    // Writes the text to `path`; false after reporting (still modified, and
+    // the file at `path` as it was).
     bool OnSaveDocument(const std::string& path);
-    // Empties the document: text, journal, flags; removes the temporary copy.
+    // Empties the document: text, journal, flags; removes its temporary copy.
     void DeleteContents();
     // Writes the text with CR LF line ends to `path`, or without one to the
-    // temporary-copy name of the document's path.  Touches no flags.
+    // temporary-copy name of the document's path (never over the file
+    // itself).  Touches no flags.
     bool WriteTempCopy(const std::string& path = {});
-    // Removes the temporary copy of the current path (before Save As).
+    // Removes the temporary copy this document wrote (before Save As).
     void DeleteTempCopy();
     // m_bReadOnly from the file's read-only attribute (first view shown).
     void UpdateReadOnlyFromFile();
@@ -193,9 +198,13 @@ private:
     void ReplayRecord(const UndoRecord& record);
 
     void OfferTempCopy(const std::string& path);
-    bool LoadText(FileReader& reader, FileError& error);
-    bool ReplaceFileSafely(const std::string& path);
-    void MakeBackup(const std::string& path);
+    bool IsOffered(const std::string& copy, const std::string& path);
+    bool CopyOfAnotherDocument(const std::string& copy, const std::string& path);
+    bool ReadText(const std::string& path, std::unique_ptr<TextBlock>& block, TextPos& length,
+                  int& lineFeeds);
+    bool WriteScratch(const std::string& path, const std::string& scratch);
+    bool MakeBackup(const std::string& path, const std::string& backup);
+    void RestoreBackup(const std::string& backup, const std::string& path);
 
     DocServices m_services;
     GapBuffer m_text;
@@ -207,4 +216,7 @@ private:
     RecordList m_redo;
     std::string m_strPathName;
     bool m_bModified = false;
+    // The temporary copy this document wrote; only it is removed on save,
+    // close or reload (a copy of the same name may be another file's).
+    std::string m_strTempCopy;
 };

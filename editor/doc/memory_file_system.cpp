@@ -1,6 +1,7 @@
 #include "editor/doc/memory_file_system.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 namespace {
@@ -61,6 +62,14 @@ private:
     std::string m_path;
     std::size_t m_written = 0;
 };
+
+bool MemoryFileSystem::NameLess::operator()(const std::string& a, const std::string& b) const
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) <
+               std::toupper(static_cast<unsigned char>(y));
+    });
+}
 
 void MemoryFileSystem::Put(const std::string& path, std::string bytes, std::uint8_t attribute)
 {
@@ -129,7 +138,7 @@ bool MemoryFileSystem::Remove(const std::string& path, FileError& error)
 
 bool MemoryFileSystem::Rename(const std::string& from, const std::string& to, FileError& error)
 {
-    if (auto failure = renameFailures.find(to); failure != renameFailures.end()) {
+    if (auto failure = renameFailures.find(from); failure != renameFailures.end()) {
         error = failure->second;
         return false;
     }

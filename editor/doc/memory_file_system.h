@@ -1,6 +1,7 @@
 // Files in memory, with failures on demand: for tests and the fuzz target.
-// Behaves like a disk where it matters: Create truncates at once, writes
-// land as they are made, a rename replaces its target in one step.
+// Behaves like a disk where it matters: names ignore case, Create truncates
+// at once, writes land as they are made, a rename replaces its target in
+// one step.
 #pragma once
 #include "editor/doc/file_system.h"
 
@@ -16,13 +17,18 @@ public:
         std::int64_t modificationTime = 0;
     };
 
-    std::map<std::string, File> files;
+    struct NameLess {
+        bool operator()(const std::string& a, const std::string& b) const;
+    };
+    template <class T> using ByName = std::map<std::string, T, NameLess>;
+
+    ByName<File> files;
 
     // Failures by path.
-    std::map<std::string, FileError> openFailures;
-    std::map<std::string, FileError> createFailures;
-    std::map<std::string, FileError> removeFailures;
-    std::map<std::string, FileError> renameFailures; // by the rename's target
+    ByName<FileError> openFailures;
+    ByName<FileError> createFailures;
+    ByName<FileError> removeFailures;
+    ByName<FileError> renameFailures; // by the file to be moved
     // A writer fails with "disk full" once this many bytes were written.
     std::optional<std::size_t> diskSpace;
     // A reader fails with this error after this many bytes.

@@ -74,6 +74,15 @@ public:
 
     bool Close(FileError& error) override
     {
+        // The last buffered bytes are written here; some C libraries (Wine's
+        // msvcrt) report a failure of that write only from fflush, and
+        // fclose then returns 0 over a cut-off file.
+        errno = 0;
+        if (std::fflush(m_file.get()) != 0 || std::ferror(m_file.get())) {
+            error = errno != 0 ? FromErrno(errno) : FileError::Other;
+            m_file.reset();
+            return false;
+        }
         if (std::fclose(m_file.release()) == 0)
             return true;
         error = FromErrno(errno);

@@ -5,6 +5,7 @@
 #include "editor/app/options.h"
 #include "editor/app/win32_message_sink.h"
 #include "framework/application.h"
+#include "framework/document.h"
 
 MessageAnswer Win32MessageSink::ShowMessage(std::string_view text, MessageIcon icon,
                                             MessageButtons buttons)
@@ -74,4 +75,13 @@ int OptionsDocSettings::TabLength() const
 {
     const int length = Options().m_nTabLength;
     return length < kMinTabLength ? kMinTabLength : length > kMaxTabLength ? kMaxTabLength : length;
+}
+
+std::vector<std::string> AppOpenDocuments::OpenPaths()
+{
+    std::vector<std::string> paths;
+    if (fw::Application* app = fw::Application::Current())
+        for (fw::Document* doc : app->GetDocuments())
+            paths.push_back(doc->GetPathName());
+    return paths;
 }

@@ -6,6 +6,7 @@
 
 #include "editor/app/message_sink.h"
 #include "editor/doc/doc_settings.h"
+#include "editor/doc/open_documents.h"
 #include "editor/doc/std_file_system.h"
 
 // Exclamation for user errors, stop for "No Memory", question for questions;
@@ -32,3 +33,8 @@ public:
     int TabLength() const override;
 };
 
+// The documents of the running application.
+class AppOpenDocuments : public OpenDocuments {
+public:
+    std::vector<std::string> OpenPaths() override;
+};
