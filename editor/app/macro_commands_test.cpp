@@ -177,7 +177,8 @@ TEST_F(MacroTest, KeysReachTheDialogThatAReplayedKeyOpens)
 
     Doc().Core().m_bUnixFile = false;
     PlayAndWait();
-    EXPECT_FALSE(fw::test::FindOwnedDialog(nullptr)) << "the replayed Enter did not close the dialog";
+    EXPECT_FALSE(fw::test::FindOwnedDialog(nullptr))
+        << "the replayed Enter did not close the dialog";
     EXPECT_TRUE(Doc().Core().m_bUnixFile) << "the replayed Space did not reach the dialog";
 }
 

@@ -34,10 +34,19 @@ MacroEvent DecodeMacroEvent(const unsigned char* bytes);
 
 // Key messages: the virtual key, scan code, key-up and extended flags.
 bool IsMacroKeyEvent(const MacroEvent& event);
-inline unsigned MacroVirtualKey(const MacroEvent& e) { return e.paramL & 0xFF; }
-inline unsigned MacroScanCode(const MacroEvent& e) { return (e.paramL >> 8) & 0xFF; }
+inline unsigned MacroVirtualKey(const MacroEvent& e)
+{
+    return e.paramL & 0xFF;
+}
+inline unsigned MacroScanCode(const MacroEvent& e)
+{
+    return (e.paramL >> 8) & 0xFF;
+}
 inline bool IsMacroKeyUp(const MacroEvent& e)
 {
     return e.message == kMacroKeyUp || e.message == kMacroSysKeyUp;
 }
-inline bool IsMacroExtendedKey(const MacroEvent& e) { return (e.paramH & kMacroExtendedKey) != 0; }
+inline bool IsMacroExtendedKey(const MacroEvent& e)
+{
+    return (e.paramH & kMacroExtendedKey) != 0;
+}

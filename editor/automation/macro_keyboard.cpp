@@ -47,8 +47,8 @@ bool MacroKeyboard::Inject(const MacroEvent& event)
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = vk;
     // Files made elsewhere may lack the scan code.
-    input.ki.wScan = static_cast<WORD>(MacroScanCode(event) ? MacroScanCode(event)
-                                                             : MapVirtualKeyA(vk, 0));
+    input.ki.wScan =
+        static_cast<WORD>(MacroScanCode(event) ? MacroScanCode(event) : MapVirtualKeyA(vk, 0));
     input.ki.dwFlags = (IsMacroKeyUp(event) ? KEYEVENTF_KEYUP : 0) |
                        (IsMacroExtendedKey(event) ? KEYEVENTF_EXTENDEDKEY : 0);
     input.ki.dwExtraInfo = kReplayMark;

@@ -36,7 +36,10 @@ public:
 
     MacroState State() const { return m_state; }
     bool IsRecording() const { return m_state == MacroState::Recording; }
-    bool IsPlaying() const { return m_state == MacroState::Playing || m_state == MacroState::Paused; }
+    bool IsPlaying() const
+    {
+        return m_state == MacroState::Playing || m_state == MacroState::Paused;
+    }
     int Count() const { return m_count; }
     bool HasBuffer() const { return m_data != nullptr; }
     MacroEvent EventAt(int index) const;

@@ -106,12 +106,24 @@ TEST_F(MacroRecorderTest, StatesFollowToggleAndPlay)
         bool result = true;
         for (const char* a = step.action; *a; ++a) {
             switch (*a) {
-            case 't': result = recorder.ToggleRecording(); break;
-            case 'p': result = recorder.Play(); break;
-            case 'k': recorder.Record(Key(kMacroKeyDown, 'A')); break;
-            case 's': recorder.Skip(); break;
-            case 'z': recorder.Pause(); break;
-            case 'r': recorder.Resume(); break;
+            case 't':
+                result = recorder.ToggleRecording();
+                break;
+            case 'p':
+                result = recorder.Play();
+                break;
+            case 'k':
+                recorder.Record(Key(kMacroKeyDown, 'A'));
+                break;
+            case 's':
+                recorder.Skip();
+                break;
+            case 'z':
+                recorder.Pause();
+                break;
+            case 'r':
+                recorder.Resume();
+                break;
             }
         }
         EXPECT_EQ(recorder.State(), step.after) << step.action;
@@ -146,8 +158,8 @@ TEST_F(MacroRecorderTest, CountsKeepTheFirst1023AndDropTheStoppingKey)
 TEST_F(MacroRecorderTest, MouseMovesAndButtonsAreNotRecorded)
 {
     recorder.ToggleRecording();
-    const std::uint32_t messages[] = {0x1FF, 0x200, 0x201, 0x202, 0x203, 0x204, 0x205, 0x206,
-                                      0x207, 0x100, 0x101, 0x104, 0x105};
+    const std::uint32_t messages[] = {0x1FF, 0x200, 0x201, 0x202, 0x203, 0x204, 0x205,
+                                      0x206, 0x207, 0x100, 0x101, 0x104, 0x105};
     for (std::uint32_t m : messages)
         recorder.Record({m, 0, 0, 0, 0});
     ASSERT_EQ(recorder.Count(), 6);
@@ -214,9 +226,14 @@ TEST_F(MacroRecorderTest, FileBytesAreTheRecordsLittleEndian)
     recorder.Record({0x100, 0x1E41, 0x8001, 0x01020304, 0xA0B0C0D0});
     recorder.Record({0x101, 0x1E41, 0x0001, 0x01020305, 0xA0B0C0D0});
     recorder.ToggleRecording();
+    // One record: the second was the stopping key.  Field by field:
     const std::vector<unsigned char> expected{
-        0x00, 0x01, 0, 0, 0x41, 0x1E, 0, 0, 0x01, 0x80, 0, 0, 0x04, 0x03, 0x02, 0x01,
-        0xD0, 0xC0, 0xB0, 0xA0}; // the second record was the stopping key
+        0x00, 0x01, 0x00, 0x00, // message
+        0x41, 0x1E, 0x00, 0x00, // paramL
+        0x01, 0x80, 0x00, 0x00, // paramH
+        0x04, 0x03, 0x02, 0x01, // time
+        0xD0, 0xC0, 0xB0, 0xA0, // window
+    };
     const auto bytes = recorder.FileBytes();
     EXPECT_EQ(std::vector<unsigned char>(bytes.begin(), bytes.end()), expected);
 }
