@@ -102,13 +102,20 @@ void ShellTestAccess::SetReadOnly(fw::Document& doc, bool readOnly)
     static_cast<ShellTestDoc&>(doc).m_bReadOnly = readOnly;
 }
 
-ShellTestApp::ShellTestApp()
-    : ShellTestApp({fw::Make<ShellTestDoc>(), fw::Make<ShellTestView>(),
-                    std::make_unique<ShellTestAccess>()})
+namespace {
+MarlDocKinds TestDocKinds()
+{
+    return {fw::Make<ShellTestDoc>(), fw::Make<ShellTestView>(),
+            std::make_unique<ShellTestAccess>()};
+}
+} // namespace
+
+ShellTestApp::ShellTestApp() : ShellTestApp(TestDocKinds()) {}
+
+ShellTestApp::ShellTestApp(MarlDocKinds kinds, MarlAppHooks hooks)
+    : CMarlApp(std::move(kinds), hooks)
 {
 }
-
-ShellTestApp::ShellTestApp(MarlDocKinds kinds) : CMarlApp(std::move(kinds)) {}
 
 int ShellTestApp::DoMessageBox(const std::string& text, UINT type, UINT)
 {
@@ -135,8 +142,9 @@ void ShellTest::Start(const std::string& commandLine, const std::string& profile
 {
     if (!profile.empty())
         WriteText(ProfilePath(), profile);
-    m_app = m_editorDocuments ? std::make_unique<ShellTestApp>(MakeMarlDocKinds())
-                              : std::make_unique<ShellTestApp>();
+    m_app = m_editorDocuments
+                ? std::make_unique<ShellTestApp>(MakeMarlDocKinds(), m_hooks)
+                : std::make_unique<ShellTestApp>(TestDocKinds(), m_hooks);
     m_app->InitApplication(nullptr, commandLine.c_str(), SW_SHOWNORMAL);
     m_app->SetProfileFileName(ProfilePath());
     ASSERT_TRUE(m_app->InitInstance()) << "no main frame: is there a display?";

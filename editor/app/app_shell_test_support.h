@@ -64,7 +64,7 @@ class ShellTestApp : public CMarlApp, public fw::test::MessageBoxScript {
 public:
     // The test's documents and views, or `kinds` (the editor's own).
     ShellTestApp();
-    explicit ShellTestApp(MarlDocKinds kinds);
+    explicit ShellTestApp(MarlDocKinds kinds, MarlAppHooks hooks = {});
     fw::FileDialogResult m_openChoice;
 
     int DoMessageBox(const std::string& text, UINT type, UINT helpId) override;
@@ -105,6 +105,8 @@ protected:
 
     // Start with the editor's own documents and views instead of the test's.
     bool m_editorDocuments = false;
+    // The features the application starts with.
+    MarlAppHooks m_hooks;
     std::unique_ptr<ShellTestApp> m_app;
     std::unique_ptr<fw::test::TestFolder> m_folder;
     std::string m_startDirectory;

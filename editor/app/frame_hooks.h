@@ -9,9 +9,13 @@ public:
     virtual ~MacroRecorderHook() = default;
     virtual void StartRecording() = 0;
     virtual void StopRecording() = 0;
+    virtual bool IsRecording() const = 0;
+    // Plays; while recording it ends the recording instead.
     virtual void Play() = 0;
     virtual bool Save(std::string& path) = 0;
     virtual bool Load(std::string& path) = 0;
+    // The frame is gone: the macro's buffer goes too.
+    virtual void Release() = 0;
 };
 
 // The document tab bar: created on command 126, and its navigation.

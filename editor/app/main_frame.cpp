@@ -30,7 +30,11 @@ private:
 
 CMainFrame::CMainFrame(MainFrameServices services) : m_services(services) {}
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    if (m_services.macroRecorder)
+        m_services.macroRecorder->Release();
+}
 
 bool CMainFrame::OnCreate(CREATESTRUCTA& cs)
 {
@@ -240,6 +244,8 @@ void CMainFrame::OnMacroRecord()
             m_services.macroRecorder->StartRecording();
         else
             m_services.macroRecorder->StopRecording();
+        // Playing refuses to record: the flag tells what the recorder does.
+        m_bRecording = m_services.macroRecorder->IsRecording();
     }
     m_bMacroAvailable = true;
     m_strMacroPath.clear();
@@ -247,8 +253,10 @@ void CMainFrame::OnMacroRecord()
 
 void CMainFrame::OnMacroPlay()
 {
-    if (m_services.macroRecorder)
+    if (m_services.macroRecorder) {
         m_services.macroRecorder->Play();
+        m_bRecording = m_services.macroRecorder->IsRecording();
+    }
 }
 
 void CMainFrame::OnMacroSave()

@@ -1,10 +1,15 @@
 #include <windows.h>
 
+#include "editor/app/macro_commands.h"
 #include "editor/app/marl_app.h"
 #include "editor/app/marl_doc_kinds.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int showCmd)
 {
-    CMarlApp app(MakeMarlDocKinds());
+    // Outlives the application: the main frame releases its buffer.
+    CMacroCommands macros;
+    MarlAppHooks hooks;
+    hooks.macroRecorder = &macros;
+    CMarlApp app(MakeMarlDocKinds(), hooks);
     return app.Run(instance, cmdLine, showCmd);
 }
