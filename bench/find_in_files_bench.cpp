@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -87,7 +89,7 @@ void WriteTree()
         headers.emplace_back("#include <stdio.h>\nint main(void) { size_t x; return 0; }\n");
     g_root = fs::temp_directory_path() /
              ("find_in_files_bench_" + std::to_string(static_cast<long>(getpid())));
-    // Each file gathers whole headers until it has its share of the tree.
+    // Each file gathers headers until it has its share of the tree.
     const std::size_t share = kTreeSize / kFiles;
     std::size_t next = 0;
     for (int d = 0; d < kDirectories; ++d) {
@@ -99,8 +101,9 @@ void WriteTree()
             std::size_t written = 0;
             while (written < share) {
                 const std::string& header = headers[next++ % headers.size()];
-                out.write(header.data(), std::streamsize(header.size()));
-                written += header.size();
+                const std::size_t piece = std::min(header.size(), share - written);
+                out.write(header.data(), std::streamsize(piece));
+                written += piece;
             }
         }
     }

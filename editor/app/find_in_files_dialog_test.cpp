@@ -5,12 +5,15 @@
 #include "editor/app/app_shell_test_support.h"
 #include "editor/app/find_in_files_dialog.h"
 #include "editor/app/search_results_dialog.h"
+#include "editor/app/win32_message_sink.h"
 #include "editor/doc/marl_doc.h"
 #include "editor/res/resource.h"
+#include "editor/search/find_in_files_win32.h"
 #include "editor/search/pattern_search.h"
 #include "editor/view/marl_view.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 
 using namespace shelltest;
@@ -261,4 +264,34 @@ TEST_F(FindInFiles, ASecondSearchReplacesTheResultsWindowInItsPlace)
     ClickButton(windows[0]->GetHwnd(), IDCANCEL);
     Pump(*m_app);
     EXPECT_TRUE(ResultsWindows().empty());
+}
+
+// A measurement, not a check: the real dialog over a big tree named by
+// FIF_TREE_DIRS (";"-separated), with the "Searching:" repaint throttled
+// and for every file.  Run with --gtest_also_run_disabled_tests.
+TEST_F(FindInFiles, DISABLED_WallTimeOverATreeWithAndWithoutTheRepaintThrottle)
+{
+    const char* directories = std::getenv("FIF_TREE_DIRS");
+    ASSERT_TRUE(directories);
+    for (DWORD interval : {kSearchingRepaintMs, DWORD(0), kSearchingRepaintMs, DWORD(0)}) {
+        Win32FindFileSystem disk;
+        AppMessageSink sink;
+        CFindInFilesDialog dialog(Frame().GetHwnd(), disk, sink);
+        dialog.m_strSearchFor = "unsigned long";
+        dialog.m_strFileSpec = "*.h";
+        dialog.m_strDirectory = directories;
+        dialog.m_nRepaintIntervalMs = interval;
+        std::chrono::steady_clock::time_point began;
+        OnNextDialog("File Search", [&](HWND window) {
+            began = std::chrono::steady_clock::now();
+            ClickButton(window, IDOK);
+        });
+        dialog.DoModal();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+        std::printf("interval %lu ms: %.3f s, %d repaints, %zu results\n",
+                    static_cast<unsigned long>(interval), seconds, dialog.m_nRepaints,
+                    SearchResults.size());
+        SearchResults.clear();
+    }
 }
