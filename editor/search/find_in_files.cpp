@@ -92,18 +92,18 @@ const char* RequestProblem(const FindRequest& request)
 struct LineSearcher::Plain {
     Plain(std::string text, bool fold) : needle(std::move(text)), ignoreCase(fold)
     {
-        static constexpr std::string_view kCommonFirst = " etaoinsrhldcumfpgwybvkxjqz";
-        std::size_t best = std::string_view::npos;
-        for (std::size_t i = 0; i < needle.size(); ++i) {
-            unsigned char c = static_cast<unsigned char>(needle[i]);
-            std::size_t rank = kCommonFirst.find(char(c >= 'A' && c <= 'Z' ? c + 32 : c));
-            if (best == std::string_view::npos || rank > best || rank == std::string_view::npos) {
-                best = rank;
+        for (std::size_t i = 1; i < needle.size(); ++i)
+            if (Rarity(needle[i]) > Rarity(needle[key]))
                 key = i;
-                if (rank == std::string_view::npos)
-                    break;
-            }
-        }
+    }
+
+    // Letters by how often they appear in source text (case folded); any
+    // other byte but the blank counts as rarer than all of them.
+    static std::size_t Rarity(char c)
+    {
+        static constexpr std::string_view kCommonFirst = " etaoinsrhldcumfpgwybvkxjqz";
+        const std::size_t rank = kCommonFirst.find(c >= 'A' && c <= 'Z' ? char(c + 32) : c);
+        return rank == std::string_view::npos ? kCommonFirst.size() : rank;
     }
 
     // The first occurrence in [from, end), or end.
@@ -134,7 +134,7 @@ struct LineSearcher::Plain {
 
 std::unique_ptr<LineSearcher> LineSearcher::Make(const FindRequest& request, MessageSink& sink)
 {
-    std::unique_ptr<LineSearcher> searcher(new LineSearcher);
+    auto searcher = std::make_unique<LineSearcher>();
     if (request.regularExpression) {
         searcher->m_pattern = LinePattern::Compile(request.searchFor, request.ignoreCase, sink);
         if (!searcher->m_pattern)
@@ -152,6 +152,7 @@ std::unique_ptr<LineSearcher> LineSearcher::Make(const FindRequest& request, Mes
     return searcher;
 }
 
+LineSearcher::LineSearcher() = default;
 LineSearcher::~LineSearcher() = default;
 
 void LineSearcher::SearchText(std::string& bytes, const std::string& path,

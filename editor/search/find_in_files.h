@@ -66,6 +66,7 @@ public:
     // Null for an invalid pattern, which has then been reported through sink
     // (PatternError is set).
     static std::unique_ptr<LineSearcher> Make(const FindRequest& request, MessageSink& sink);
+    LineSearcher();
     ~LineSearcher();
 
     // bytes are the file as stored; they are read as a text file (CR LF as
@@ -74,7 +75,6 @@ public:
 
 private:
     struct Plain;
-    LineSearcher() = default;
     void SearchPlain(std::string_view text, const std::string& path,
                      std::vector<SearchResult>& out);
     void SearchLines(std::string_view text, const std::string& path,
