@@ -95,13 +95,13 @@ TEST(FindInFilesNames, MaskMatchesLikeThePlatform)
 TEST(FindInFilesNames, FilesOfADirectorySortedIgnoringCaseEachOnce)
 {
     MemoryFindFileSystem fs;
-    for (const char* name : {"b.c", "A.c", "a.H", "C.cpp", "_z.c", "Ab.c"})
+    for (const char* name : {"b.c", "A.cpp", "A.c", "a.H", "C.cpp", "_z.c", "Ab.c"})
         fs.AddFile(std::string("d\\") + name, "");
     fs.AddFile("d\\hidden.c", "", true);
     fs.AddFile("d\\system.c", "", false, true);
     fs.AddDirectory("d\\sub.c");
     EXPECT_EQ(FilesToSearch(fs, "d", {"*.c", "*.*", "*.cpp"}),
-              (Strings{"_z.c", "A.c", "a.H", "Ab.c", "b.c", "C.cpp"}));
+              (Strings{"_z.c", "A.c", "A.cpp", "a.H", "Ab.c", "b.c", "C.cpp"}));
     EXPECT_EQ(FilesToSearch(fs, "d", {}), Strings{});
     EXPECT_EQ(FilesToSearch(fs, "missing", {"*.*"}), Strings{});
     EXPECT_EQ(JoinPath("", "x.c"), "x.c");
@@ -177,7 +177,7 @@ TEST(FindInFiles, PatternSeesTheLineWithItsLineFeed)
         std::vector<long> lines;
     } cases[] = {
         {"a\nb\nlast", "$", {1, 2}},       {"a\n", "[^a]", {1}},
-        {"a", "[^a]", {}},                 {"x\r\ny\r\n", "x$", {1}},
+        {"a", "[^a]", {}},                 {"x\r\ny\r\n", "[xy]$", {1, 2}},
         {"int x;\n#include <a>\n", "^#include", {2}},
     };
     for (const Case& c : cases)
