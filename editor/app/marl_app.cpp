@@ -7,6 +7,7 @@
 #include "editor/app/frame_hooks.h"
 #include "editor/app/main_frame.h"
 #include "editor/app/marl_frame.h"
+#include "editor/app/search_results_dialog.h"
 #include "editor/app/settings_exit.h"
 #include "editor/app/settings_search_history.h"
 #include "editor/app/settings_startup.h"

@@ -20,6 +20,7 @@
 #include "framework/doc_template.h"
 
 class CMainFrame;
+class CSearchResultsDialog;
 class CSplashWindow;
 class DesktopHook;
 class MacroRecorderHook;
@@ -91,6 +92,7 @@ private:
     void ShowTip();
     SettingsHomes Homes();
     void OnAppAbout();
+    void OnFindInFiles(); // marl_app_find.cpp
     void OnOptionsPage(UINT id);
     void OnUpdateOptionsPage(fw::CmdUI& ui);
 
@@ -104,6 +106,7 @@ private:
     AppSettings m_settings;
     CommandLinePlan m_plan;
     std::unique_ptr<CSplashWindow> m_pSplash;
+    std::unique_ptr<CSearchResultsDialog> m_pSearchResults;
     std::int32_t m_nTipsShow = 1;
     bool m_bOleStarted = false;
     bool m_bSettingsRead = false;

@@ -98,6 +98,7 @@ bool CMarlApp::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
 {
     static const fw::CommandMap<CMarlApp> map{
         {ID_APP_ABOUT, &CMarlApp::OnAppAbout},
+        {ID_FIND_IN_FILES, &CMarlApp::OnFindInFiles},
         {ID_OPTIONS_SETTINGS, ID_OPTIONS_SETTINGS, &CMarlApp::OnOptionsPage},
         {ID_OPTIONS_PRINTING, ID_OPTIONS_PRINTING, &CMarlApp::OnOptionsPage},
         {ID_OPTIONS_TOOLS, ID_OPTIONS_EXTENSIONS, &CMarlApp::OnOptionsPage},

@@ -60,6 +60,10 @@ public:
     // The title the views show: the full path or "Untitled".
     void SetFullPathTitle();
 
+    // The line (one-based) command 119 of the first view goes to; set by
+    // whoever sends it.
+    long m_nStoredLine = 0;
+
     // ---- Commands
     void OnFileSave();
     void OnFileSaveAs();

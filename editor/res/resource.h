@@ -116,6 +116,24 @@
 #define ID_INDICATOR_CLOCK 59145
 // Strings
 #define IDS_FILE_MODIFIED 32820
+// ---- Find in files: the command, its dialog (124) and the results window (125).
+#define ID_FIND_IN_FILES 32844
+#define ID_GOTO_STORED_LINE 119 // view: go to the line stored in the document
+#define IDD_FIND_IN_FILES 124
+#define IDC_FIF_SEARCH_FOR 1020
+#define IDC_FIF_FILE_SPEC 1001
+#define IDC_FIF_SOURCE 1024
+#define IDC_FIF_HEADER 1025
+#define IDC_FIF_ALL 1026
+#define IDC_FIF_DIRECTORY 1003
+#define IDC_FIF_IGNORE_CASE 1027
+#define IDC_FIF_REGEX 1048
+#define IDC_FIF_SEARCHING 1023
+#define IDC_FIF_CURRENT 1028
+#define IDC_FIF_INCLUDE 1029
+#define IDD_SEARCH_RESULTS 125
+#define IDC_RESULTS_LIST 101
+#define IDC_RESULTS_TOUCH 1022
 // Private message: check the documents for changes on disk (WM_USER + 100)
 #define WM_CHECK_FILES_CHANGED 0x464
 // ---- end of the application shell block

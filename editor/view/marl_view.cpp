@@ -153,6 +153,7 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_CLIPBOARD_APPEND, &CMarlView::OnUpdateNeedsSelection},
         {ID_SHIFT_LEFT, &CMarlView::OnUpdateNeedsSelection},
         {ID_SHIFT_RIGHT, &CMarlView::OnUpdateNeedsSelection},
+        {ID_GOTO_STORED_LINE, &CMarlView::OnGotoStoredLine},
         // Status panes
         {ID_INDICATOR_LINE, &CMarlView::OnUpdateLinePane},
         {ID_INDICATOR_COLUMN, &CMarlView::OnUpdateColumnPane},

@@ -108,6 +108,9 @@ private:
     void OnToggleShowHidden();
     void OnUpdateShowHidden(fw::CmdUI& ui);
 
+    // ---- view_stored_line.cpp
+    void OnGotoStoredLine();
+
     // ---- view_paint.cpp
     void Paint(HDC dc, const RECT& clip);
 

@@ -6,8 +6,10 @@
 //                         focused windows (what typed keys would reach)
 //   marl_poke origin    - prints the screen position of the focused
 //                         window's client area ("x y"), to aim the mouse
+//   marl_poke status    - prints the status bar's panes, "|"-separated
 // Exit code 0 when the window was found.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -22,6 +24,32 @@ static BOOL CALLBACK FindMain(HWND hWnd, LPARAM found)
         return FALSE;
     }
     return TRUE;
+}
+
+// The status bar lives in the editor's process: its pane texts are fetched
+// into a buffer there and read back.
+static bool PrintStatusPanes(HWND main)
+{
+    HWND bar = FindWindowExA(main, nullptr, "msctls_statusbar32", nullptr);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(main, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, pid);
+    if (!bar || !process)
+        return false;
+    constexpr SIZE_T kSize = 512;
+    void* remote = VirtualAllocEx(process, nullptr, kSize, MEM_COMMIT, PAGE_READWRITE);
+    const int parts = static_cast<int>(SendMessageA(bar, SB_GETPARTS, 0, 0));
+    for (int i = 0; remote && i < parts; ++i) {
+        char text[kSize] = {};
+        SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process, remote, text, kSize - 1, nullptr);
+        std::printf("%s%s", i ? "|" : "", text);
+    }
+    std::printf("\n");
+    if (remote)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return remote != nullptr;
 }
 
 int main(int argc, char** argv)
@@ -54,6 +82,8 @@ int main(int argc, char** argv)
             GetClassNameA(info.hwndFocus, focus, sizeof focus);
         std::printf("active %s focus %s foreground %s\n", active, focus,
                     GetForegroundWindow() == main ? "main" : "other");
+    } else if (std::strcmp(argv[1], "status") == 0) {
+        return PrintStatusPanes(main) ? 0 : 1;
     } else {
         return 1;
     }
