@@ -13,7 +13,7 @@
 #include "editor/app/doc_file_access.h"
 #include "editor/app/profile.h"
 #include "editor/app/profile_win32.h"
-#include "editor/app/settings_app.h"
+#include "editor/base/settings_app.h"
 #include "editor/app/settings_homes.h"
 #include "framework/application.h"
 #include "framework/common_dialogs.h"

@@ -7,7 +7,7 @@
 // edit is undone (-1: none).  Every edit journals how to reverse itself,
 // sets the modified flag and keeps the line count.
 #pragma once
-#include "editor/app/message_sink.h"
+#include "editor/base/message_sink.h"
 #include "editor/doc/doc_settings.h"
 #include "editor/doc/file_system.h"
 #include "editor/doc/gap_buffer.h"
