@@ -36,6 +36,19 @@ CMarlDoc::CMarlDoc()
       m_core(std::make_unique<MarlDocCore>(DocServices{m_services->messages, m_services->files,
                                                        m_services->blocks, m_services->settings}))
 {
+    m_core->SetChangeObserver(this);
+}
+
+void CMarlDoc::TextChanged(const ChangeNotice& notice)
+{
+    SyncModified();
+    ChangeNotice copy = notice;
+    UpdateAllViews(nullptr, kHintRepaint, &copy);
+}
+
+void CMarlDoc::TextReset()
+{
+    UpdateAllViews(nullptr, kHintReset);
 }
 
 CMarlDoc::~CMarlDoc() = default;
@@ -54,14 +67,11 @@ bool CMarlDoc::OnNewDocument()
 
 bool CMarlDoc::OnOpenDocument(const std::string& path)
 {
-    if (!m_core->OnOpenDocument(path)) {
-        UpdateAllViews(nullptr, kHintReset);
+    if (!m_core->OnOpenDocument(path))
         return false;
-    }
     if (DocTabHost* tabs = TabHost())
         tabs->AddDocTab(*this, TabName(path));
     SyncModified();
-    UpdateAllViews(nullptr, kHintReset);
     return true;
 }
 
@@ -83,7 +93,6 @@ void CMarlDoc::DeleteContents()
 {
     m_core->DeleteContents();
     SyncModified();
-    UpdateAllViews(nullptr, kHintReset);
 }
 
 void CMarlDoc::SetPathName(const std::string& path, bool addToRecentFiles)

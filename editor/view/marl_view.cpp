@@ -305,12 +305,12 @@ void CMarlView::ResetPositions()
         SetScrollPos(SB_HORZ, 0);
 }
 
-void CMarlView::OnUpdate(fw::View* sender, LPARAM hint, void* hintObject)
+void CMarlView::OnUpdate(fw::View*, LPARAM hint, void* hintObject)
 {
     if (!GetDocument())
         return;
     MarlDocCore& text = Text();
-    if (sender && hintObject) {
+    if (hintObject) {
         ApplyNotice(*static_cast<const ChangeNotice*>(hintObject));
     } else {
         if (hint == kHintReset)
@@ -362,6 +362,15 @@ void CMarlView::ApplyNotice(const ChangeNotice& notice)
         else
             m_nTopLine += notice.lineDelta;
     }
+    if (m_bDraggingOut) {
+        // The text being dragged out keeps its bytes for a later move.
+        TextPos start = DragStart();
+        TextPos end = static_cast<TextPos>(m_drag[1]);
+        FollowChange(start, notice, true);
+        FollowChange(end, notice, false);
+        m_drag[0] = static_cast<long>(start);
+        m_drag[1] = static_cast<long>(end);
+    }
     if (effect.recountCaretLine)
         RecountCaret();
     m_nCaretColumn = text.ColumnOfPos(m_pos.caret);
@@ -390,22 +399,6 @@ void CMarlView::RecountCaret()
     MarlDocCore& text = Text();
     m_pos.caretLine = text.CountLines(0, m_pos.caret) + 1;
     m_nCaretColumn = text.ColumnOfPos(m_pos.caret);
-}
-
-void CMarlView::TextChangedHere(TextPos pos, long delta)
-{
-    m_comments.TextChanged(pos, delta);
-}
-
-void CMarlView::NotifyOthers(TextPos pos, long delta, long lineDelta)
-{
-    CMarlDoc* doc = GetDocument();
-    doc->SyncModified();
-    ChangeNotice notice;
-    notice.position = pos;
-    notice.delta = static_cast<std::int32_t>(delta);
-    notice.lineDelta = static_cast<std::int32_t>(lineDelta);
-    doc->UpdateAllViews(this, kHintRepaint, &notice);
 }
 
 // ---- Status panes -------------------------------------------------------------

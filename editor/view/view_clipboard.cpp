@@ -92,18 +92,15 @@ void CMarlView::OnPaste()
     const TextPos at = m_pos.caret;
     const int linesBefore = text.GetLineCount();
     const TextPos inserted = text.InsertBlock(at, *block, static_cast<int>(m_pos.caretLine));
-    const int lineDelta = text.GetLineCount() - linesBefore;
-    m_comments.TextChanged(at, inserted);
-    FollowOwnBookmarks(ChangeNotice{at, static_cast<std::int32_t>(inserted), lineDelta});
+    // The notice left the caret in front of the text: it goes behind it.
     m_pos.caret = at + inserted;
-    m_pos.caretLine += lineDelta;
+    m_pos.caretLine += text.GetLineCount() - linesBefore;
     m_nCaretColumn = text.ColumnOfPos(m_pos.caret);
     ResetScrollRange();
     InvalidateRect(m_hWnd, nullptr, FALSE);
     UpdateCaret();
     BringCaretIntoView();
     MakeVisible(m_pos.caret);
-    NotifyOthers(at, static_cast<long>(inserted), lineDelta);
 }
 
 void CMarlView::SelectCaretLine()

@@ -152,25 +152,14 @@ TextPos CMarlView::InsertDropped(TextBlock& block)
     const TextPos inserted = text.InsertBlock(at, block, static_cast<int>(m_pos.caretLine));
     if (inserted == 0)
         return 0;
-    const int lineDelta = text.GetLineCount() - linesBefore;
-    m_comments.TextChanged(at, inserted);
-    const ChangeNotice notice{at, static_cast<std::int32_t>(inserted), lineDelta};
-    FollowOwnBookmarks(notice);
-    // A move within the document must later delete the right bytes.
-    if (g_dragSource && g_dragSource->GetDocument() == GetDocument() &&
-        at <= g_dragSource->DragStart()) {
-        g_dragSource->m_drag[0] += static_cast<long>(inserted);
-        g_dragSource->m_drag[1] += static_cast<long>(inserted);
-    }
     m_pos.selStart = at;
     m_pos.selEnd = at + inserted;
     m_pos.caret = at + inserted;
-    m_pos.caretLine += lineDelta;
+    m_pos.caretLine += text.GetLineCount() - linesBefore;
     m_nCaretColumn = text.ColumnOfPos(m_pos.caret);
     ResetScrollRange();
     InvalidateRect(m_hWnd, nullptr, FALSE);
     MakeVisible(m_pos.caret);
-    NotifyOthers(at, static_cast<long>(inserted), lineDelta);
     return inserted;
 }
 
@@ -214,28 +203,15 @@ void CMarlView::StartDrag()
 void CMarlView::RemoveDraggedText()
 {
     CMarlDoc::TextLock lock(*GetDocument());
+    MarlDocCore& text = Text();
     const TextPos start = DragStart();
-    const TextPos end = static_cast<TextPos>(m_drag[1]);
-    // The caret and the selection (the dropped text, when it went into this
-    // view) keep their bytes.
-    auto follow = [&](TextPos pos) {
-        return pos >= end ? pos - (end - start) : std::min(pos, start);
-    };
-    const bool hadSelection = HasSelection();
-    const TextPos caret = follow(m_pos.caret);
-    const TextPos selStart = follow(m_pos.selStart);
-    const TextPos selEnd = follow(m_pos.selEnd);
-    m_pos.selStart = start;
-    m_pos.selEnd = end;
-    m_pos.caret = start;
-    m_pos.caretLine = Text().CountLines(0, start) + 1;
-    DeleteSelection();
-    m_pos.caret = caret;
-    if (hadSelection && selStart != selEnd) {
-        m_pos.selStart = selStart;
-        m_pos.selEnd = selEnd;
-    }
-    RecountCaret();
+    // The notice moves the caret and the selection (the dropped text, when
+    // it went into this view) with their bytes.
+    text.DeleteBlock(start, static_cast<TextPos>(m_drag[1]) - start, text.CountLines(0, start) + 1,
+                     start);
+    if (m_pos.selStart == m_pos.selEnd)
+        m_pos.selStart = m_pos.selEnd = kNoPos;
     ResetScrollRange();
+    InvalidateRect(m_hWnd, nullptr, FALSE);
     MakeVisible(m_pos.caret);
 }
