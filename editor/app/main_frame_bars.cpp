@@ -5,6 +5,7 @@
 #include <array>
 
 #include "editor/base/settings_app.h"
+#include "framework/controls.h"
 #include "editor/res/resource.h"
 
 namespace {
@@ -138,29 +139,22 @@ bool CMainFrame::CreateStatusBar()
 void CMainFrame::FillSearchHistory(std::span<const SearchHistoryEntry> entries)
 {
     // Oldest first, each put on top: the list ends newest first.
+    const fw::ComboBoxControl box(m_searchBox);
     for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-        SendMessageA(m_searchBox, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(it->text.c_str()));
-        SendMessageA(m_searchBox, CB_SETITEMDATA, 0, static_cast<LPARAM>(it->options));
+        box.InsertString(0, it->text);
+        box.SetItemData(0, static_cast<LPARAM>(it->options));
         ++m_nHistoryCount;
     }
-    SendMessageA(m_searchBox, CB_SETCURSEL, 0, 0);
+    box.SetCurSel(0);
 }
 
 std::vector<SearchHistoryEntry> CMainFrame::GetSearchHistory() const
 {
     std::vector<SearchHistoryEntry> entries;
-    const int count = static_cast<int>(SendMessageA(m_searchBox, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        const LRESULT length =
-            SendMessageA(m_searchBox, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::string text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
-        SendMessageA(m_searchBox, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(text.data()));
-        text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
-        const LRESULT options =
-            SendMessageA(m_searchBox, CB_GETITEMDATA, static_cast<WPARAM>(i), 0);
-        entries.push_back({text, static_cast<std::int32_t>(options)});
-    }
+    const fw::ComboBoxControl box(m_searchBox);
+    const int count = box.GetCount();
+    for (int i = 0; i < count; ++i)
+        entries.push_back({box.GetItemText(i), static_cast<std::int32_t>(box.GetItemData(i))});
     return entries;
 }
 

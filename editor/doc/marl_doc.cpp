@@ -189,10 +189,11 @@ void CMarlDoc::OnUpdateFileSave(fw::CmdUI& ui)
 
 void CMarlDoc::OnUpdateUndo(fw::CmdUI& ui)
 {
-    ui.Enable(m_core->CanUndo());
+    // Undo changes the text too: a read-only document keeps it.
+    ui.Enable(m_core->CanUndo() && !m_core->m_bReadOnly);
 }
 
 void CMarlDoc::OnUpdateRedo(fw::CmdUI& ui)
 {
-    ui.Enable(m_core->CanRedo());
+    ui.Enable(m_core->CanRedo() && !m_core->m_bReadOnly);
 }

@@ -42,11 +42,7 @@ HCURSOR MakeLineCursor()
 
 CMarlView::CMarlView() = default;
 
-CMarlView::~CMarlView()
-{
-    if (m_hLineCursor)
-        DestroyCursor(m_hLineCursor);
-}
+CMarlView::~CMarlView() = default;
 
 CMarlDoc* CMarlView::GetDocument() const
 {
@@ -136,8 +132,11 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_EXTEND_WORD_LEFT, ID_EXTEND_TEXT_END, &CMarlView::OnExtend},
         // Editing
         {ID_DELETE_CHAR, &CMarlView::OnDeleteChar},
+        {ID_DELETE_CHAR, &CMarlView::OnUpdateNeedsWritable},
         {ID_DELETE_BACK, &CMarlView::OnDeleteBack},
+        {ID_DELETE_BACK, &CMarlView::OnUpdateNeedsWritable},
         {ID_DELETE_LINE, &CMarlView::OnDeleteLine},
+        {ID_DELETE_LINE, &CMarlView::OnUpdateNeedsWritable},
         {ID_TOGGLE_OVERWRITE, &CMarlView::OnToggleOverwrite},
         {ID_EDIT_UNDO, &CMarlView::OnUndo},
         {ID_EDIT_REDO, &CMarlView::OnRedo},
@@ -150,6 +149,7 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_EDIT_PASTE, &CMarlView::OnUpdatePaste},
         {ID_LINE_COPY, &CMarlView::OnLineCopy},
         {ID_LINE_CUT, &CMarlView::OnLineCut},
+        {ID_LINE_CUT, &CMarlView::OnUpdateNeedsWritable},
         {ID_CLIPBOARD_APPEND, &CMarlView::OnUpdateNeedsSelection},
         {ID_SHIFT_LEFT, &CMarlView::OnUpdateNeedsSelection},
         {ID_SHIFT_RIGHT, &CMarlView::OnUpdateNeedsSelection},
@@ -180,7 +180,7 @@ bool CMarlView::OnCreate()
     lstrcpynA(font.lfFaceName, settings.m_strFontName.c_str(), LF_FACESIZE);
     m_font.reset(CreateFontIndirectA(&font));
     m_hIBeam = LoadCursor(nullptr, IDC_IBEAM);
-    m_hLineCursor = MakeLineCursor();
+    m_lineCursor.reset(MakeLineCursor());
     m_nLineHeight = 7;
     m_nScrollScale = 1;
     RegisterDropTarget();
@@ -233,7 +233,7 @@ bool CMarlView::OnSetCursor(LPARAM)
     GetCursorPos(&pt);
     ScreenToClient(m_hWnd, &pt);
     const bool margin = m_nHorzOffset == 0 && pt.x < m_nCharWidth;
-    SetCursor(margin && m_hLineCursor ? m_hLineCursor : m_hIBeam);
+    SetCursor(margin && m_lineCursor ? m_lineCursor.get() : m_hIBeam);
     return true;
 }
 

@@ -158,6 +158,7 @@ private:
     void SelectCaretLine();
     void OnUpdateNeedsSelection(fw::CmdUI& ui);
     void OnUpdateCut(fw::CmdUI& ui);
+    void OnUpdateNeedsWritable(fw::CmdUI& ui);
     void OnUpdatePaste(fw::CmdUI& ui);
 
     // ---- view_mouse.cpp
@@ -209,7 +210,7 @@ private:
     bool m_bHasCaret = false;
     bool m_bCaretShown = false;
     HCURSOR m_hIBeam = nullptr;
-    HCURSOR m_hLineCursor = nullptr;
+    fw::OwnedCursor m_lineCursor;
     bool m_bDraggingOut = false;
     bool m_bMouseDown = false;
     bool m_bTextLocked = false;

@@ -123,7 +123,13 @@ TEST_F(Editing, UndoAndRedoFromTheKeys)
 TEST_F(Editing, ReadOnlyDocumentIgnoresEveryChange)
 {
     CMarlDoc* doc = OpenText("a.txt", "abc\n");
+    Chars("x");
+    Key(VK_BACK);
     doc->Core().m_bReadOnly = true;
+    EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
+    EXPECT_FALSE(IsEnabled(ID_DELETE_LINE));
+    Key('Z', {VK_CONTROL});
+    Key(VK_BACK);
     Chars("x");
     Key(VK_DELETE);
     Key('Y', {VK_CONTROL});

@@ -60,9 +60,7 @@ void CMarlView::OnCopy()
 
 void CMarlView::OnCut()
 {
-    if (!HasSelection() || IsReadOnly())
-        return;
-    if (!CopySelection())
+    if (!HasSelection() || !CopySelection())
         return;
     CMarlDoc::TextLock lock(*GetDocument());
     DeleteSelection();
@@ -72,8 +70,6 @@ void CMarlView::OnCut()
 
 void CMarlView::OnPaste()
 {
-    if (IsReadOnly())
-        return;
     fw::ClipboardSession clipboard(m_hWnd);
     if (!clipboard.IsOpen()) {
         ReportClipboardBusy();
@@ -128,8 +124,6 @@ void CMarlView::OnLineCut()
         OnChar('-');
         return;
     }
-    if (IsReadOnly())
-        return;
     SelectCaretLine();
     // The caret at the selection's start, as the deletion expects it.
     m_pos.caret = m_pos.selStart;
@@ -140,6 +134,13 @@ void CMarlView::OnLineCut()
 void CMarlView::OnUpdateNeedsSelection(fw::CmdUI& ui)
 {
     ui.Enable(HasSelection());
+}
+
+// The commands that change the text: a read-only document keeps it, and a
+// disabled command never runs.
+void CMarlView::OnUpdateNeedsWritable(fw::CmdUI& ui)
+{
+    ui.Enable(!IsReadOnly());
 }
 
 void CMarlView::OnUpdateCut(fw::CmdUI& ui)

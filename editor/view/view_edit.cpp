@@ -123,8 +123,6 @@ void CMarlView::RepaintAfterDelete(unsigned char deleted)
 
 void CMarlView::OnDeleteChar()
 {
-    if (IsReadOnly())
-        return;
     CMarlDoc::TextLock lock(*GetDocument());
     MarlDocCore& text = Text();
     if (HasSelection()) {
@@ -145,7 +143,7 @@ void CMarlView::OnDeleteChar()
 
 void CMarlView::OnDeleteBack()
 {
-    if (IsReadOnly() || m_pos.caret == 0)
+    if (m_pos.caret == 0)
         return;
     CMarlDoc::TextLock lock(*GetDocument());
     MarlDocCore& text = Text();
@@ -167,8 +165,6 @@ void CMarlView::OnDeleteBack()
 
 void CMarlView::OnDeleteLine()
 {
-    if (IsReadOnly())
-        return;
     CMarlDoc::TextLock lock(*GetDocument());
     MarlDocCore& text = Text();
     BringCaretIntoView();
@@ -213,9 +209,6 @@ void CMarlView::OnRedo()
 
 void CMarlView::Replay(TextPos (MarlDocCore::*replay)(int& line))
 {
-    // Undo changes the text too: a read-only document keeps it.
-    if (IsReadOnly())
-        return;
     CMarlDoc::TextLock lock(*GetDocument());
     MarlDocCore& text = Text();
     int line = static_cast<int>(m_pos.caretLine);
