@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -139,6 +140,37 @@ TEST_F(Editing, ReadOnlyDocumentIgnoresEveryChange)
     Key('X', {VK_CONTROL});
     EXPECT_EQ(DocText(), "abc\n");
     EXPECT_EQ(PaneText(ID_INDICATOR_READ), "READ");
+}
+
+// A handler that throws: the window procedure's barrier tells the user in
+// the application's message box (a repeat goes to the status line) and the
+// program goes on.
+class ThrowingWindow : public fw::Window {
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (msg == WM_APP)
+            throw std::runtime_error("boom");
+        return fw::Window::WindowProc(msg, wParam, lParam);
+    }
+};
+
+TEST_F(Editing, AHandlerThatThrowsIsReportedAndTheProgramGoesOn)
+{
+    OpenText("a.txt", "abc\n");
+    ASSERT_TRUE(fw::Window::RegisterClass("TvThrowingWindow"));
+    ThrowingWindow window;
+    ASSERT_TRUE(
+        window.CreateEx(0, "TvThrowingWindow", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    SendMessageA(window.GetHwnd(), WM_APP, 0, 0);
+    ASSERT_EQ(m_app->m_shown.size(), 1u);
+    EXPECT_EQ(m_app->m_shown[0].text, "Unexpected error in window procedure: boom");
+    EXPECT_EQ(m_app->m_shown[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+    SendMessageA(window.GetHwnd(), WM_APP, 0, 0);
+    EXPECT_EQ(m_app->m_shown.size(), 1u);
+    window.Destroy();
+    Chars("x");
+    EXPECT_EQ(DocText(), "xabc\n");
 }
 
 using Moving = ViewTest;

@@ -6,6 +6,7 @@
 #include "editor/doc/global_text_block.h"
 #include "editor/doc/marl_doc.h"
 #include "editor/view/view_drop_target.h"
+#include "framework/callback_failure.h"
 #include "framework/frame_wnd.h"
 #include "framework/mdi_child.h"
 #include "framework/mdi_frame.h"
@@ -48,39 +49,43 @@ DWORD ViewDropTarget::EffectFor(DWORD keys, DWORD allowed) const
 
 HRESULT ViewDropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect)
 {
-    FORMATETC format = TextFormat();
-    m_accept =
-        data && data->QueryGetData(&format) == S_OK && m_view.GetDocument() && !m_view.IsReadOnly();
-    if (m_accept) {
-        if (fw::FrameWnd* frame = m_view.GetParentFrame())
-            frame->ActivateFrame();
-        SetFocus(m_view.GetHwnd());
-    }
-    *effect = EffectFor(keys, *effect);
-    if (*effect != DROPEFFECT_NONE)
-        FollowMouse(pt);
-    return S_OK;
+    return fw::GuardedComCall("dropping text", [&]() -> HRESULT {
+        FORMATETC format = TextFormat();
+        m_accept = data && data->QueryGetData(&format) == S_OK && m_view.GetDocument() &&
+                   !m_view.IsReadOnly();
+        if (m_accept) {
+            if (fw::FrameWnd* frame = m_view.GetParentFrame())
+                frame->ActivateFrame();
+            SetFocus(m_view.GetHwnd());
+        }
+        *effect = EffectFor(keys, *effect);
+        if (*effect != DROPEFFECT_NONE)
+            FollowMouse(pt);
+        return S_OK;
+    });
 }
 
 HRESULT ViewDropTarget::DragOver(DWORD keys, POINTL pt, DWORD* effect)
 {
-    *effect = EffectFor(keys, *effect);
-    if (*effect == DROPEFFECT_NONE)
+    return fw::GuardedComCall("dropping text", [&]() -> HRESULT {
+        *effect = EffectFor(keys, *effect);
+        if (*effect == DROPEFFECT_NONE)
+            return S_OK;
+        // A mouse resting near an edge scrolls one step each time it is asked.
+        POINT client{pt.x, pt.y};
+        ScreenToClient(m_view.GetHwnd(), &client);
+        const RECT& area = m_view.m_client;
+        if (client.y < kScrollZone)
+            m_view.ScrollLines(-1);
+        else if (client.y > area.bottom - kScrollZone)
+            m_view.ScrollLines(1);
+        if (client.x < kScrollZone)
+            m_view.OnHScroll(SB_LINELEFT, 0);
+        else if (client.x > area.right - kScrollZone)
+            m_view.OnHScroll(SB_LINERIGHT, 0);
+        FollowMouse(pt);
         return S_OK;
-    // A mouse resting near an edge scrolls one step each time it is asked.
-    POINT client{pt.x, pt.y};
-    ScreenToClient(m_view.GetHwnd(), &client);
-    const RECT& area = m_view.m_client;
-    if (client.y < kScrollZone)
-        m_view.ScrollLines(-1);
-    else if (client.y > area.bottom - kScrollZone)
-        m_view.ScrollLines(1);
-    if (client.x < kScrollZone)
-        m_view.OnHScroll(SB_LINELEFT, 0);
-    else if (client.x > area.right - kScrollZone)
-        m_view.OnHScroll(SB_LINERIGHT, 0);
-    FollowMouse(pt);
-    return S_OK;
+    });
 }
 
 void ViewDropTarget::FollowMouse(POINTL pt)
@@ -92,39 +97,43 @@ void ViewDropTarget::FollowMouse(POINTL pt)
 
 HRESULT ViewDropTarget::DragLeave()
 {
-    m_accept = false;
-    return S_OK;
+    return fw::GuardedComCall("dropping text", [&]() -> HRESULT {
+        m_accept = false;
+        return S_OK;
+    });
 }
 
 HRESULT ViewDropTarget::Drop(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect)
 {
-    // The text goes where the user let go: no further scrolling.
-    *effect = EffectFor(keys, *effect);
-    if (*effect == DROPEFFECT_NONE)
+    return fw::GuardedComCall("dropping text", [&]() -> HRESULT {
+        // The text goes where the user let go: no further scrolling.
+        *effect = EffectFor(keys, *effect);
+        if (*effect == DROPEFFECT_NONE)
+            return S_OK;
+        FollowMouse(pt);
+        CMarlView& view = m_view;
+        const TextPos at = view.m_pos.caret;
+        if ((view.HasSelection() && at >= view.m_pos.selStart && at < view.m_pos.selEnd) ||
+            view.IsInsideDraggedText(at)) {
+            *effect = DROPEFFECT_NONE; // into the text itself: nothing happens
+            return S_OK;
+        }
+        FORMATETC format = TextFormat();
+        STGMEDIUM medium{};
+        if (data->GetData(&format, &medium) != S_OK) {
+            *effect = DROPEFFECT_NONE;
+            return S_OK;
+        }
+        std::unique_ptr<GlobalTextBlock> block = GlobalTextBlock::Borrow(medium.hGlobal);
+        TextPos inserted = 0;
+        if (block)
+            inserted = view.InsertDropped(*block);
+        block.reset();
+        ReleaseStgMedium(&medium);
+        if (inserted == 0)
+            *effect = DROPEFFECT_NONE;
         return S_OK;
-    FollowMouse(pt);
-    CMarlView& view = m_view;
-    const TextPos at = view.m_pos.caret;
-    if ((view.HasSelection() && at >= view.m_pos.selStart && at < view.m_pos.selEnd) ||
-        view.IsInsideDraggedText(at)) {
-        *effect = DROPEFFECT_NONE; // into the text itself: nothing happens
-        return S_OK;
-    }
-    FORMATETC format = TextFormat();
-    STGMEDIUM medium{};
-    if (data->GetData(&format, &medium) != S_OK) {
-        *effect = DROPEFFECT_NONE;
-        return S_OK;
-    }
-    std::unique_ptr<GlobalTextBlock> block = GlobalTextBlock::Borrow(medium.hGlobal);
-    TextPos inserted = 0;
-    if (block)
-        inserted = view.InsertDropped(*block);
-    block.reset();
-    ReleaseStgMedium(&medium);
-    if (inserted == 0)
-        *effect = DROPEFFECT_NONE;
-    return S_OK;
+    });
 }
 
 // ---- The view's side -----------------------------------------------------------------
