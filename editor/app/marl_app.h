@@ -64,13 +64,11 @@ public:
     // The private profile: "<exe>.INI" in the Windows directory unless a
     // test names another file before start-up.
     void SetProfileFileName(const std::string& fileName);
-    ::Profile& GetSettingsProfile() { return *m_profile; }
 
     CMainFrame* GetMarlMainFrame() const;
     const CommandLinePlan& GetCommandLinePlan() const { return m_plan; }
     CSplashWindow* GetSplash() const { return m_pSplash.get(); }
     AppSettings& GetAppSettings() { return m_settings; }
-    DocFileAccess& GetDocAccess() { return *m_kinds.access; }
 
     bool m_bShellPrint = false;
     bool m_bPrintMode = false;
