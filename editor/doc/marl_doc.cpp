@@ -8,7 +8,6 @@
 #include "framework/strings.h"
 #include "framework/view.h"
 #include "resource.h"
-#include "view_ids.h"
 
 struct CMarlDoc::Services {
     Win32MessageSink messages;

@@ -13,7 +13,6 @@
 #include "editor/view/view_settings.h"
 #include "framework/application.h"
 #include "resource.h"
-#include "view_ids.h"
 
 namespace {
 

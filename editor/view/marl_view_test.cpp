@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "resource.h"
-#include "view_ids.h"
 
 namespace viewtest {
 namespace {
