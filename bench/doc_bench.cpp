@@ -1,7 +1,7 @@
 // The document on a 100 MB text: loading and saving against a plain fread
 // and fwrite of the same file in the same run, typing, undo and caret
 // motions in the middle of it, and the memory the text takes.
-#include "editor/app/message_sink.h"
+#include "editor/base/message_sink.h"
 #include "editor/doc/doc_settings.h"
 #include "editor/doc/heap_text_block.h"
 #include "editor/doc/marl_doc_core.h"

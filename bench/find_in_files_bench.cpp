@@ -2,7 +2,7 @@
 // headers copied flat into a few directories) against GNU grep -c over the
 // same files in the same run: a plain search (grep -F) and a pattern search.
 // Ratios are of processor time (ours / grep's), reading included.
-#include "editor/app/message_sink.h"
+#include "editor/base/testing/recording_message_sink.h"
 #include "editor/search/find_in_files.h"
 
 #include <benchmark/benchmark.h>

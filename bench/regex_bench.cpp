@@ -4,7 +4,7 @@
 // written to a temporary folder at start and removed at the end.  Ratios are
 // of processor time (ours / grep's), which other programs on a shared
 // machine disturb less than wall time.
-#include "editor/app/message_sink.h"
+#include "editor/base/testing/recording_message_sink.h"
 #include "editor/search/pattern_search.h"
 
 #include <benchmark/benchmark.h>

@@ -49,7 +49,7 @@ protected:
     }
     bool Checked(UINT id) const
     {
-        fw::TestCmdUI ui(id);
+        fw::StateCmdUI ui(id);
         ui.DoUpdate(Main(), true);
         return ui.m_nCheck == 1;
     }

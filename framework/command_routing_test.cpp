@@ -103,18 +103,18 @@ TEST_F(RoutingTest, UpdateHandlersSetMenuItemsWhenThePopupOpens)
 
 TEST_F(RoutingTest, ItemsWithoutHandlersFollowTheirCommandsAvailability)
 {
-    fw::TestCmdUI withHandler(ID_FILE_NEW);
+    fw::StateCmdUI withHandler(ID_FILE_NEW);
     withHandler.DoUpdate(Main(), true);
     EXPECT_TRUE(withHandler.m_bEnabled);
-    fw::TestCmdUI nobody(ID_TEST_UNHANDLED);
+    fw::StateCmdUI nobody(ID_TEST_UNHANDLED);
     nobody.DoUpdate(Main(), true);
     EXPECT_FALSE(nobody.m_bEnabled);
     // Without a document the window commands have nothing to act on.
-    fw::TestCmdUI cascade(ID_WINDOW_CASCADE);
+    fw::StateCmdUI cascade(ID_WINDOW_CASCADE);
     cascade.DoUpdate(Main(), true);
     EXPECT_FALSE(cascade.m_bEnabled);
     ASSERT_TRUE(NewDocument());
-    fw::TestCmdUI cascadeNow(ID_WINDOW_CASCADE);
+    fw::StateCmdUI cascadeNow(ID_WINDOW_CASCADE);
     cascadeNow.DoUpdate(Main(), true);
     EXPECT_TRUE(cascadeNow.m_bEnabled);
 }

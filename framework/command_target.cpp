@@ -30,36 +30,34 @@ bool CmdUI::DoUpdate(CommandTarget& target, bool disableIfNoHandler)
     return handled;
 }
 
-void TestCmdUI::Enable(bool on)
+void StateCmdUI::Enable(bool on)
 {
     CmdUI::Enable(on);
     m_bEnabled = on;
 }
 
-void TestCmdUI::SetCheck(int check)
+void StateCmdUI::SetCheck(int check)
 {
     m_nCheck = check;
 }
 
-void TestCmdUI::SetRadio(bool on)
+void StateCmdUI::SetRadio(bool on)
 {
     m_nCheck = on ? 1 : 0;
 }
 
-void TestCmdUI::SetText(std::string_view text)
+void StateCmdUI::SetText(std::string_view text)
 {
     m_text.assign(text);
     m_bTextSet = true;
 }
 
-bool CommandTarget::ExecuteCommand(UINT id)
+CommandTarget::Run CommandTarget::RunCommand(UINT id)
 {
-    // A command disabled by its update handler never runs, whether it came
-    // from a menu, a key or a tool button.
-    TestCmdUI state(id);
+    StateCmdUI state(id);
     if (OnCmdMsg(id, CmdCode::Update, &state) && !state.m_bEnabled)
-        return false;
-    return OnCmdMsg(id, CmdCode::Execute, nullptr);
+        return Run::Disabled;
+    return OnCmdMsg(id, CmdCode::Execute, nullptr) ? Run::Ran : Run::NotHandled;
 }
 
 bool CommandTarget::HandleCommand(UINT, CmdCode, CmdUI*)

@@ -52,9 +52,9 @@ public:
     bool m_bContinueRouting = false;
 };
 
-// Records what handlers set: decides whether a command may run, and serves
-// tests.
-class TestCmdUI : public CmdUI {
+// The state update handlers set, recorded: command execution asks it
+// whether a command may run, tests and dialog bars read it.
+class StateCmdUI : public CmdUI {
 public:
     using CmdUI::CmdUI;
     void Enable(bool on = true) override;
@@ -169,8 +169,12 @@ public:
     virtual bool OnCmdMsg(UINT id, CmdCode code, CmdUI* ui) { return HandleCommand(id, code, ui); }
 
     // Runs command `id` through this target's route unless an update
-    // handler disables it; true when a handler ran.
-    bool ExecuteCommand(UINT id);
+    // handler disables it: the one place that keeps a disabled command from
+    // running, whether it came from a menu, a key or a tool button.
+    enum class Run { Ran, Disabled, NotHandled };
+    Run RunCommand(UINT id);
+    // True when a handler ran.
+    bool ExecuteCommand(UINT id) { return RunCommand(id) == Run::Ran; }
 
 protected:
     // This object's own tables; derived classes chain to their base.

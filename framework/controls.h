@@ -99,6 +99,8 @@ public:
         return static_cast<int>(Send(CB_INSERTSTRING, index, Str(s)));
     }
     int DeleteString(int index) const { return static_cast<int>(Send(CB_DELETESTRING, index)); }
+    void SetItemData(int index, LPARAM data) const { Send(CB_SETITEMDATA, index, data); }
+    LPARAM GetItemData(int index) const { return Send(CB_GETITEMDATA, index); }
     void ResetContent() const { Send(CB_RESETCONTENT); }
     int FindStringExact(const std::string& s, int after = -1) const
     {

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <exception>
 
+#include "framework/callback_failure.h"
+
 namespace fw {
 
 ShellDdeServer* ShellDdeServer::s_server = nullptr;
@@ -83,10 +85,8 @@ HDDEDATA CALLBACK ShellDdeServer::Callback(UINT type, UINT, HCONV, HSZ topic, HS
         default:
             return nullptr;
         }
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "fw: unhandled exception in DDE callback: %s\n", e.what());
     } catch (...) {
-        std::fprintf(stderr, "fw: unhandled exception in DDE callback\n");
+        ReportCallbackFailure("DDE callback");
     }
     return type == XTYP_EXECUTE ? reinterpret_cast<HDDEDATA>(DDE_FNOTPROCESSED) : nullptr;
 }

@@ -5,6 +5,7 @@
 #include <exception>
 #include <vector>
 
+#include "framework/callback_failure.h"
 #include "framework/controls.h"
 #include "framework/handles.h"
 #include "framework/message_hook.h"
@@ -291,10 +292,8 @@ INT_PTR Dialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam)
     // No exception may cross the platform's callback.
     try {
         result = DialogProc(msg, wParam, lParam);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "fw: unhandled exception in dialog procedure: %s\n", e.what());
     } catch (...) {
-        std::fprintf(stderr, "fw: unhandled exception in dialog procedure\n");
+        ReportCallbackFailure("dialog procedure");
     }
     if (msg == WM_NCDESTROY) {
         Unbind();
@@ -302,7 +301,7 @@ INT_PTR Dialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam)
         try {
             OnFinalRelease();
         } catch (...) {
-            std::fprintf(stderr, "fw: unhandled exception in OnFinalRelease\n");
+            ReportCallbackFailure("closing a dialog");
         }
     }
     return result;

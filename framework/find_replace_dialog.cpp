@@ -3,6 +3,7 @@
 #include <cstring>
 #include <exception>
 
+#include "framework/callback_failure.h"
 #include "framework/common_dialogs.h"
 #include "framework/dialog.h"
 
@@ -96,10 +97,8 @@ UINT_PTR CALLBACK FindReplaceDialog::StaticHook(HWND hWnd, UINT msg, WPARAM wPar
     // No exception may cross the platform's callback.
     try {
         return self->Hook(msg, wParam, lParam);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "fw: unhandled exception in find/replace hook: %s\n", e.what());
     } catch (...) {
-        std::fprintf(stderr, "fw: unhandled exception in find/replace hook\n");
+        ReportCallbackFailure("find/replace hook");
     }
     return msg == WM_INITDIALOG;
 }

@@ -498,10 +498,7 @@ LRESULT FrameWnd::OnCommandMessage(WPARAM wParam, LPARAM lParam)
         app->ShowHelp(FW_HID_BASE_COMMAND + id, HELP_CONTEXT);
         return 0;
     }
-    TestCmdUI state(id);
-    if (OnCmdMsg(id, CmdCode::Update, &state) && !state.m_bEnabled)
-        return 0; // disabled: never run, whichever way it came
-    if (OnCmdMsg(id, CmdCode::Execute, nullptr))
+    if (RunCommand(id) != Run::NotHandled)
         return 0;
     return DefFrameProc(WM_COMMAND, wParam, lParam);
 }

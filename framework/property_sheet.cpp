@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/callback_failure.h"
+
 namespace fw {
 
 namespace {
@@ -143,10 +145,15 @@ INT_PTR PropertySheetDialog::DoModal()
 
 int CALLBACK PropertySheetDialog::SheetCallback(HWND hWnd, UINT msg, LPARAM lParam)
 {
-    if (msg == PSCB_PRECREATE)
-        RemoveContextHelp(reinterpret_cast<void*>(lParam));
-    else if (msg == PSCB_INITIALIZED && g_creatingSheet)
-        g_creatingSheet->OnInitialized(hWnd);
+    // No exception may cross the platform's callback.
+    try {
+        if (msg == PSCB_PRECREATE)
+            RemoveContextHelp(reinterpret_cast<void*>(lParam));
+        else if (msg == PSCB_INITIALIZED && g_creatingSheet)
+            g_creatingSheet->OnInitialized(hWnd);
+    } catch (...) {
+        ReportCallbackFailure("property sheet");
+    }
     return 0;
 }
 

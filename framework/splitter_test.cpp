@@ -100,7 +100,7 @@ TEST_F(SplitterTest, NoPaneIsEverSmallerThanTheMinimum)
 
 TEST_F(SplitterTest, F6AndShiftF6MoveToTheOtherPane)
 {
-    fw::TestCmdUI single(ID_NEXT_PANE);
+    fw::StateCmdUI single(ID_NEXT_PANE);
     single.DoUpdate(Main(), true);
     EXPECT_FALSE(single.m_bEnabled) << "one pane: nowhere to go";
 

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <exception>
 
+#include "framework/callback_failure.h"
+
 namespace fw {
 
 namespace {
@@ -104,10 +106,8 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam)
             OnFinalRelease();
         }
         return result;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "fw: unhandled exception in window procedure: %s\n", e.what());
     } catch (...) {
-        std::fprintf(stderr, "fw: unhandled exception in window procedure\n");
+        ReportCallbackFailure("window procedure");
     }
     return 0;
 }
@@ -140,4 +140,4 @@ LRESULT CALLBACK Window::StaticSubclassProc(HWND hWnd, UINT msg, WPARAM wParam, 
     return self->Dispatch(msg, wParam, lParam);
 }
 
-}  // namespace fw
+} // namespace fw

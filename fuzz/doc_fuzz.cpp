@@ -4,11 +4,11 @@
 //
 // Input: one settings byte, two bytes of file length, the file, then the
 // edit script.
-#include "editor/app/message_sink.h"
+#include "editor/base/message_sink.h"
 #include "editor/doc/doc_settings.h"
 #include "editor/doc/heap_text_block.h"
 #include "editor/doc/marl_doc_core.h"
-#include "editor/doc/memory_file_system.h"
+#include "editor/doc/testing/memory_file_system.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // Random profile text through the editor's whole start-up read, then the
 // exit write and a second read: nothing may crash or overrun, ranges hold,
 // and whatever the profile format can carry comes back unchanged.
-#include "editor/app/profile_memory.h"
+#include "editor/app/testing/profile_memory.h"
 #include "editor/app/settings_exit.h"
 #include "editor/app/settings_search_history.h"
 #include "editor/app/settings_startup.h"

@@ -10,7 +10,6 @@
 
 #include "editor/app/app_shell_test_support.h"
 #include "editor/res/resource.h"
-#include "editor/res/view_ids.h"
 #include "editor/view/marl_view.h"
 #include "framework/handles.h"
 #include "framework/mdi_child.h"

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "editor/app/message_sink.h"
+#include "editor/base/message_sink.h"
 #include "editor/search/find_in_files.h"
 #include "framework/dialog.h"
 

@@ -5,7 +5,7 @@
 #include "editor/app/app_shell_test_support.h"
 #include "editor/app/find_in_files_dialog.h"
 #include "editor/app/search_results_dialog.h"
-#include "editor/app/win32_message_sink.h"
+#include "editor/base/win32_message_sink.h"
 #include "editor/doc/marl_doc.h"
 #include "editor/res/resource.h"
 #include "editor/search/find_in_files_win32.h"
@@ -275,7 +275,7 @@ TEST_F(FindInFiles, DISABLED_WallTimeOverATreeWithAndWithoutTheRepaintThrottle)
     ASSERT_TRUE(directories);
     for (DWORD interval : {kSearchingRepaintMs, DWORD(0), kSearchingRepaintMs, DWORD(0)}) {
         Win32FindFileSystem disk;
-        AppMessageSink sink;
+        Win32MessageSink sink;
         CFindInFilesDialog dialog(Frame().GetHwnd(), disk, sink);
         dialog.m_strSearchFor = "unsigned long";
         dialog.m_strFileSpec = "*.h";

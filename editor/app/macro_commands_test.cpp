@@ -11,7 +11,6 @@
 #include "editor/app/macro_commands.h"
 #include "editor/doc/marl_doc.h"
 #include "editor/res/resource.h"
-#include "editor/res/view_ids.h"
 #include "editor/view/marl_view.h"
 
 using namespace shelltest;

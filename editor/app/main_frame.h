@@ -75,7 +75,6 @@ public:
     void OnActivateApp(bool active, DWORD otherThread) override;
     void CheckFilesChangedOnDisk();
     bool IsTimerRunning() const { return m_bTimerStarted; }
-    const AutoSaveClock& GetAutoSaveClock() const { return m_autoSave; }
 
     // ---- State the Parts name
     bool m_bRecording = false;
@@ -119,7 +118,6 @@ private:
     void OnToggleToolBar2();
     void OnCreateTabBar();
     void OnTab(UINT id);
-    void OnTileVertical();
     void OnMacroRecord();
     void OnMacroPlay();
     void OnMacroSave();

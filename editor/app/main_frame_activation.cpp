@@ -9,7 +9,7 @@
 
 #include "editor/app/disk_change.h"
 #include "editor/app/doc_file_access.h"
-#include "editor/app/options.h"
+#include "editor/base/options.h"
 #include "editor/res/resource.h"
 #include "framework/application.h"
 #include "framework/document.h"

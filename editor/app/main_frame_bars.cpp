@@ -4,7 +4,8 @@
 
 #include <array>
 
-#include "editor/app/settings_app.h"
+#include "editor/base/settings_app.h"
+#include "framework/controls.h"
 #include "editor/res/resource.h"
 
 namespace {
@@ -15,18 +16,28 @@ constexpr std::array<UINT, 49> kFirstToolBar{
     ID_VIEW_FILE_OPEN_WINDOW, ID_WORKSET_LOAD, S, ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, S,
     ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, S,
     // Items 11 to 34 make room for the search history box.
-    S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S,
-    ID_FIND_NEXT, ID_EDIT_FIND, S, ID_EDIT_UNDO, ID_EDIT_REDO, S, ID_WINDOW_CASCADE,
-    ID_WINDOW_TILE_VERT, ID_WINDOW_TILE_HORZ, S, ID_FILE_PRINT, ID_OUTLINE, S, ID_APP_ABOUT};
+    S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, S, ID_FIND_NEXT,
+    ID_EDIT_FIND, S, ID_EDIT_UNDO, ID_EDIT_REDO, S, ID_WINDOW_CASCADE, ID_WINDOW_TILE_VERT,
+    ID_WINDOW_TILE_HORZ, S, ID_FILE_PRINT, ID_OUTLINE, S, ID_APP_ABOUT};
 
-constexpr std::array<UINT, 14> kSecondToolBar{
-    ID_SHIFT_LEFT, ID_SHIFT_RIGHT, S, ID_PRINT_PREVIEW_BUTTON, S, ID_BOOKMARK_TOGGLE,
-    ID_MATCH_BRACE, S, ID_MACRO_RECORD, ID_MACRO_STOP, ID_MACRO_PLAY, S, ID_SEND_FILE,
-    ID_SHOW_HIDDEN};
+constexpr std::array<UINT, 14> kSecondToolBar{ID_SHIFT_LEFT,
+                                              ID_SHIFT_RIGHT,
+                                              S,
+                                              ID_PRINT_PREVIEW_BUTTON,
+                                              S,
+                                              ID_BOOKMARK_TOGGLE,
+                                              ID_MATCH_BRACE,
+                                              S,
+                                              ID_MACRO_RECORD,
+                                              ID_MACRO_STOP,
+                                              ID_MACRO_PLAY,
+                                              S,
+                                              ID_SEND_FILE,
+                                              ID_SHOW_HIDDEN};
 
 constexpr std::array<UINT, 10> kIndicators{
-    ID_SEPARATOR,      ID_INDICATOR_REC,  ID_INDICATOR_OVR,  ID_INDICATOR_READ,
-    ID_INDICATOR_CAPS, ID_INDICATOR_NUM,  ID_INDICATOR_SCRL, ID_INDICATOR_LINE,
+    ID_SEPARATOR,        ID_INDICATOR_REC,  ID_INDICATOR_OVR,  ID_INDICATOR_READ,
+    ID_INDICATOR_CAPS,   ID_INDICATOR_NUM,  ID_INDICATOR_SCRL, ID_INDICATOR_LINE,
     ID_INDICATOR_COLUMN, ID_INDICATOR_CLOCK};
 
 // The first toolbar is taller than its buttons on newer platforms, so that
@@ -40,9 +51,18 @@ bool IsPlatformVersion4OrLater()
 
 } // namespace
 
-std::span<const UINT> FirstToolBarItems() { return kFirstToolBar; }
-std::span<const UINT> SecondToolBarItems() { return kSecondToolBar; }
-std::span<const UINT> StatusIndicators() { return kIndicators; }
+std::span<const UINT> FirstToolBarItems()
+{
+    return kFirstToolBar;
+}
+std::span<const UINT> SecondToolBarItems()
+{
+    return kSecondToolBar;
+}
+std::span<const UINT> StatusIndicators()
+{
+    return kIndicators;
+}
 
 int CMainFrame::CFirstToolBar::CalcThickness(fw::DockEdge edge, int length)
 {
@@ -94,8 +114,8 @@ void CMainFrame::PlaceSearchHistoryBox()
     RECT first = m_toolBar.GetItemRect(kHistoryFirstItem);
     RECT last = m_toolBar.GetItemRect(kHistoryLastItem);
     RECT box{first.left, first.top, last.right, last.bottom};
-    MapWindowPoints(m_toolBar.GetToolBarCtrl(), m_toolBar.GetHwnd(),
-                    reinterpret_cast<POINT*>(&box), 2);
+    MapWindowPoints(m_toolBar.GetToolBarCtrl(), m_toolBar.GetHwnd(), reinterpret_cast<POINT*>(&box),
+                    2);
     const int buttonHeight = box.bottom - box.top;
     // The selection field is exactly as high as a button: the item height
     // is the field without its border.
@@ -104,15 +124,14 @@ void CMainFrame::PlaceSearchHistoryBox()
     GetWindowRect(m_searchBox, &field);
     const int fieldHeight = field.bottom - field.top;
     const int top = box.top + (buttonHeight - (fieldHeight > 0 ? fieldHeight : buttonHeight)) / 2;
-    MoveWindow(m_searchBox, box.left, top, box.right - box.left,
-               buttonHeight + kHistoryDropHeight, TRUE);
+    MoveWindow(m_searchBox, box.left, top, box.right - box.left, buttonHeight + kHistoryDropHeight,
+               TRUE);
     ShowWindow(m_searchBox, SW_SHOWNA);
 }
 
 bool CMainFrame::CreateStatusBar()
 {
-    return m_statusBar.Create(*this, FW_IDW_STATUS_BAR) &&
-           m_statusBar.SetIndicators(kIndicators);
+    return m_statusBar.Create(*this, FW_IDW_STATUS_BAR) && m_statusBar.SetIndicators(kIndicators);
 }
 
 // ---- The search history -----------------------------------------------------
@@ -120,27 +139,22 @@ bool CMainFrame::CreateStatusBar()
 void CMainFrame::FillSearchHistory(std::span<const SearchHistoryEntry> entries)
 {
     // Oldest first, each put on top: the list ends newest first.
+    const fw::ComboBoxControl box(m_searchBox);
     for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-        SendMessageA(m_searchBox, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(it->text.c_str()));
-        SendMessageA(m_searchBox, CB_SETITEMDATA, 0, static_cast<LPARAM>(it->options));
+        box.InsertString(0, it->text);
+        box.SetItemData(0, static_cast<LPARAM>(it->options));
         ++m_nHistoryCount;
     }
-    SendMessageA(m_searchBox, CB_SETCURSEL, 0, 0);
+    box.SetCurSel(0);
 }
 
 std::vector<SearchHistoryEntry> CMainFrame::GetSearchHistory() const
 {
     std::vector<SearchHistoryEntry> entries;
-    const int count = static_cast<int>(SendMessageA(m_searchBox, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        const LRESULT length = SendMessageA(m_searchBox, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::string text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
-        SendMessageA(m_searchBox, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(text.data()));
-        text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
-        const LRESULT options = SendMessageA(m_searchBox, CB_GETITEMDATA, static_cast<WPARAM>(i), 0);
-        entries.push_back({text, static_cast<std::int32_t>(options)});
-    }
+    const fw::ComboBoxControl box(m_searchBox);
+    const int count = box.GetCount();
+    for (int i = 0; i < count; ++i)
+        entries.push_back({box.GetItemText(i), static_cast<std::int32_t>(box.GetItemData(i))});
     return entries;
 }
 
@@ -172,9 +186,18 @@ void CMainFrame::ToggleBar(UINT barId)
     RecalcLayout();
 }
 
-void CMainFrame::OnToggleFileOpenWindow() { ToggleBar(IDW_FILE_OPEN_WINDOW); }
-void CMainFrame::OnToggleTabBar() { ToggleBar(IDW_TAB_BAR); }
-void CMainFrame::OnToggleToolBar2() { ToggleBar(IDW_TOOLBAR2); }
+void CMainFrame::OnToggleFileOpenWindow()
+{
+    ToggleBar(IDW_FILE_OPEN_WINDOW);
+}
+void CMainFrame::OnToggleTabBar()
+{
+    ToggleBar(IDW_TAB_BAR);
+}
+void CMainFrame::OnToggleToolBar2()
+{
+    ToggleBar(IDW_TOOLBAR2);
+}
 
 void CMainFrame::OnUpdateBarToggle(fw::CmdUI& ui)
 {

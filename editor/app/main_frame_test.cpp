@@ -10,7 +10,7 @@
 
 #include "editor/app/app_shell_test_support.h"
 #include "editor/app/marl_frame.h"
-#include "editor/app/options.h"
+#include "editor/base/options.h"
 #include "editor/res/resource.h"
 
 using namespace shelltest;

@@ -13,7 +13,7 @@
 #include "editor/app/doc_file_access.h"
 #include "editor/app/profile.h"
 #include "editor/app/profile_win32.h"
-#include "editor/app/settings_app.h"
+#include "editor/base/settings_app.h"
 #include "editor/app/settings_homes.h"
 #include "framework/application.h"
 #include "framework/common_dialogs.h"
@@ -65,13 +65,11 @@ public:
     // The private profile: "<exe>.INI" in the Windows directory unless a
     // test names another file before start-up.
     void SetProfileFileName(const std::string& fileName);
-    ::Profile& GetSettingsProfile() { return *m_profile; }
 
     CMainFrame* GetMarlMainFrame() const;
     const CommandLinePlan& GetCommandLinePlan() const { return m_plan; }
     CSplashWindow* GetSplash() const { return m_pSplash.get(); }
     AppSettings& GetAppSettings() { return m_settings; }
-    DocFileAccess& GetDocAccess() { return *m_kinds.access; }
 
     bool m_bShellPrint = false;
     bool m_bPrintMode = false;

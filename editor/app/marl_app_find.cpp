@@ -4,7 +4,7 @@
 #include "editor/app/find_in_files_dialog.h"
 #include "editor/app/main_frame.h"
 #include "editor/app/search_results_dialog.h"
-#include "editor/app/win32_message_sink.h"
+#include "editor/base/win32_message_sink.h"
 #include "editor/doc/marl_doc.h"
 #include "editor/search/find_in_files_win32.h"
 #include "editor/view/marl_view.h"
@@ -29,7 +29,7 @@ std::string SelectedText(CMainFrame* frame)
 void CMarlApp::OnFindInFiles()
 {
     Win32FindFileSystem disk;
-    AppMessageSink sink;
+    Win32MessageSink sink;
     CMainFrame* frame = GetMarlMainFrame();
     const HWND owner = frame ? frame->GetHwnd() : nullptr;
     CFindInFilesDialog dialog(owner, disk, sink);

@@ -1,6 +1,6 @@
 // The platform's private-profile services, as the settings code sees them.
 // The program implements this over the Windows profile functions
-// (profile_win32.h); tests use MemoryProfile (profile_memory.h).
+// (profile_win32.h); tests use MemoryProfile (testing/profile_memory.h).
 //
 // Names match without regard to case. Values come back trimmed of blanks and
 // of one pair of surrounding quotes, as the platform returns them.

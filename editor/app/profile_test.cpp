@@ -1,6 +1,6 @@
 #include "editor/app/profile.h"
 #include "editor/app/profile_file_name.h"
-#include "editor/app/profile_memory.h"
+#include "editor/app/testing/profile_memory.h"
 
 #include <gtest/gtest.h>
 

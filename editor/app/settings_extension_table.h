@@ -37,8 +37,6 @@ public:
     // key "1" is empty the table is left as it is.
     void ReadFromProfile(const Profile& profile);
 
-    // The double-NUL filter list.
-    const char* FilterList() const { return m_buffer.data(); }
     std::span<const char, kExtensionTableSize> Buffer() const { return m_buffer; }
 
     // The pairs in order, up to the first empty description.

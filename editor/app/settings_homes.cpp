@@ -1,6 +1,5 @@
 #include "editor/app/settings_homes.h"
 
-COptions* g_pOptions = nullptr;
 CPrintOptions* g_pPrintOptions = nullptr;
 WorksetName g_WorksetName;
 

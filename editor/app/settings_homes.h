@@ -3,9 +3,9 @@
 // application's own settings, the desktop flag, the current workset name and
 // the ExtensionTable.
 #pragma once
-#include "editor/app/options.h"
+#include "editor/base/options.h"
 #include "editor/app/options_print.h"
-#include "editor/app/settings_app.h"
+#include "editor/base/settings_app.h"
 #include "editor/app/settings_extension_table.h"
 #include "editor/app/settings_workset_name.h"
 

@@ -3,7 +3,7 @@
 // read and write the settings through this table, group by group.
 #pragma once
 #include "editor/app/profile.h"
-#include "editor/app/settings_colors.h"
+#include "editor/base/settings_colors.h"
 #include "editor/app/settings_sections.h"
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "editor/app/profile_memory.h"
+#include "editor/app/testing/profile_memory.h"
 #include "editor/app/profile_recording.h"
 #include "editor/app/settings_exit.h"
 #include "editor/app/settings_keys.h"

@@ -21,10 +21,10 @@ bool CSplashWindow::Create(UINT bitmapId)
     m_size = {info.bmWidth, info.bmHeight};
     if (!RegisterClass(kSplashClass, 0, nullptr, nullptr, LoadCursorA(nullptr, IDC_ARROW)))
         return false;
-    const POINT origin = CenteredOrigin(
-        {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, m_size);
-    if (!CreateEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kSplashClass, "", WS_POPUP, origin.x,
-                  origin.y, m_size.cx, m_size.cy, nullptr, nullptr))
+    const POINT origin =
+        CenteredOrigin({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, m_size);
+    if (!CreateEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kSplashClass, "", WS_POPUP, origin.x, origin.y,
+                  m_size.cx, m_size.cy, nullptr, nullptr))
         return false;
     ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
     UpdateWindow(m_hWnd);
@@ -46,11 +46,8 @@ LRESULT CSplashWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 void CSplashWindow::OnPaint()
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(m_hWnd, &ps);
-    fw::OwnedDC memory = fw::CreateMemoryDC(dc);
-    HGDIOBJ old = SelectObject(memory.get(), m_bitmap.get());
-    BitBlt(dc, 0, 0, m_size.cx, m_size.cy, memory.get(), 0, 0, SRCCOPY);
-    SelectObject(memory.get(), old);
-    EndPaint(m_hWnd, &ps);
+    fw::PaintDC dc(m_hWnd);
+    fw::OwnedDC memory = fw::CreateMemoryDC(dc.get());
+    fw::SelectGuard picture(memory.get(), m_bitmap.get());
+    BitBlt(dc.get(), 0, 0, m_size.cx, m_size.cy, memory.get(), 0, 0, SRCCOPY);
 }

@@ -40,8 +40,10 @@ std::size_t UpToZero(const char* text, std::size_t size)
 void MarlDocCore::RemoveRange(TextPos pos, TextPos len, int recordLine)
 {
     JournalBytes(MakeRecord(RecordKind::DeleteBlock, pos, recordLine), pos, len);
-    m_nLineCount -= static_cast<int>(m_text.Count(pos, pos + len, '\n'));
+    const auto lineFeeds = static_cast<std::int64_t>(m_text.Count(pos, pos + len, '\n'));
+    m_nLineCount -= static_cast<int>(lineFeeds);
     m_text.Erase(pos, len);
+    Announce(pos, -static_cast<std::int64_t>(len), -lineFeeds);
 }
 
 TextPos MarlDocCore::DeleteLine(TextPos pos, int line)
@@ -98,9 +100,11 @@ TextPos MarlDocCore::InsertClipboardText(TextPos pos, const char* text, std::siz
         return 0;
     }
     std::size_t n = CopyWithoutCr(text, UpToZero(text, size), m_text.GapStart());
-    m_nLineCount += static_cast<int>(byte_scan::Count(m_text.GapStart(), n, '\n'));
+    const std::size_t lineFeeds = byte_scan::Count(m_text.GapStart(), n, '\n');
+    m_nLineCount += static_cast<int>(lineFeeds);
     m_text.Commit(static_cast<TextPos>(n));
     Journal(MakeRecord(RecordKind::InsertBlock, pos, line, static_cast<TextPos>(n)));
+    Announce(pos, static_cast<std::int64_t>(n), static_cast<std::int64_t>(lineFeeds));
     return static_cast<TextPos>(n);
 }
 
@@ -113,8 +117,10 @@ TextPos MarlDocCore::InsertBytes(TextPos pos, const char* bytes, TextPos n, int 
     if (!MakeRoom(pos, n))
         return 0;
     m_text.Insert(pos, bytes, n);
-    m_nLineCount += static_cast<int>(byte_scan::Count(bytes, n, '\n'));
+    const std::size_t lineFeeds = byte_scan::Count(bytes, n, '\n');
+    m_nLineCount += static_cast<int>(lineFeeds);
     Journal(MakeRecord(RecordKind::InsertBlock, pos, line, n));
+    Announce(pos, n, static_cast<std::int64_t>(lineFeeds));
     return n;
 }
 
@@ -144,6 +150,7 @@ TextPos MarlDocCore::InsertFile(TextPos pos, const std::string& path, int line)
     m_nLineCount += static_cast<int>(lineFeeds);
     m_text.Commit(static_cast<TextPos>(n));
     Journal(MakeRecord(RecordKind::InsertBlock, pos, line, static_cast<TextPos>(n)));
+    Announce(pos, static_cast<std::int64_t>(n), static_cast<std::int64_t>(lineFeeds));
     if (error != FileError::None)
         ReportFileError(m_services.messages, error, FileAccess::Reading, path,
                         doc_text::kFailedToOpen);

@@ -19,9 +19,11 @@ int MarlDocCore::InsertByte(TextPos pos, char ch, int line, bool mayIndent)
     *m_text.GapStart() = ch;
     m_text.Commit(1);
     Journal(MakeRecord(RecordKind::InsertByte, pos, line));
+    if (ch == '\n')
+        ++m_nLineCount;
+    Announce(pos, 1, ch == '\n');
     if (ch != '\n')
         return 1;
-    ++m_nLineCount;
     if (!mayIndent || m_bInRedo || !m_services.settings.AutoIndent())
         return 1;
     return 1 + AutoIndentAfter(pos, line);
@@ -44,6 +46,7 @@ int MarlDocCore::AutoIndentAfter(TextPos lineFeedPos, int line)
         return 0;
     m_text.Insert(lineFeedPos + 1, indentation.data(), n);
     Journal(MakeRecord(RecordKind::InsertBlock, lineFeedPos + 1, line < 0 ? line : line + 1, n));
+    Announce(lineFeedPos + 1, n, 0);
     return static_cast<int>(n);
 }
 
@@ -65,6 +68,7 @@ void MarlDocCore::ReplaceByte(TextPos pos, char ch, int line)
     Journal(MakeByteRecord(RecordKind::Overwrite, pos, line, old));
     m_text.Set(pos, ch);
     m_nLineCount += (ch == '\n') - (old == '\n');
+    Announce(pos, 0, (ch == '\n') - (old == '\n'));
 }
 
 unsigned char MarlDocCore::DeleteChar(TextPos pos, int line)
@@ -76,5 +80,6 @@ unsigned char MarlDocCore::DeleteChar(TextPos pos, int line)
     if (old == '\n')
         --m_nLineCount;
     m_text.Erase(pos, 1);
+    Announce(pos, -1, old == '\n' ? -1 : 0);
     return old;
 }

@@ -288,7 +288,6 @@ TEST_F(DocEdits, TheBlockHandedOutHoldsTheTextContiguous)
 {
     Load("first line\nsecond line\n");
     doc.InsertString(6, "typed ", 1); // leaves the gap in the middle
-    doc.CloseGap();                   // what a caret motion asks for
     EXPECT_EQ(doc.InsertChar(12, '!', 1), 1);
     TextBlock* block = doc.GetTextBlock();
     ASSERT_NE(block, nullptr);

@@ -46,6 +46,7 @@ void MarlDocCore::DeleteContents()
     m_bInRedo = false;
     m_nLineCount = 0;
     m_nChangeDelta = 0;
+    AnnounceReset();
 }
 
 void MarlDocCore::DeleteTempCopy()
@@ -85,6 +86,7 @@ bool MarlDocCore::OnOpenDocument(const std::string& path)
     m_bUnixFile = m_status.size == GetLength();
     m_strPathName = path;
     m_bModified = false;
+    AnnounceReset();
     return true;
 }
 

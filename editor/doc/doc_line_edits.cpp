@@ -19,6 +19,7 @@ void MarlDocCore::TransposeChars(TextPos pos)
     unsigned char first = GetChar(pos);
     m_text.Set(pos, static_cast<char>(GetChar(pos + 1)));
     m_text.Set(pos + 1, static_cast<char>(first));
+    Announce(pos, 0, 0);
 }
 
 void MarlDocCore::CapitalizeWord(TextPos pos, TextPos& start, TextPos& end)
@@ -33,6 +34,7 @@ void MarlDocCore::CapitalizeWord(TextPos pos, TextPos& start, TextPos& end)
     m_text.Set(start, static_cast<char>(char_class::ToUpper(GetChar(start))));
     for (TextPos p = start + 1; p <= end; ++p)
         m_text.Set(p, static_cast<char>(char_class::ToLower(GetChar(p))));
+    Announce(start, 0, 0);
     ++end;
 }
 
@@ -122,6 +124,7 @@ TextPos MarlDocCore::IndentLines(TextPos start, TextPos lines, const char* chars
         lineStart = lineFeed ? static_cast<TextPos>(lineFeed - d) + 1 : start;
     }
     m_text.Commit(inserted);
+    AnnounceLineStarts(start, lines, chars, 1);
     return inserted;
 }
 
@@ -158,7 +161,26 @@ TextPos MarlDocCore::UnindentLines(TextPos start, TextPos lines, int line)
     if (record.data)
         Journal(std::move(record));
     m_text.TrimGap();
+    AnnounceLineStarts(start, lines, removed.data(), -1);
     return count;
+}
+
+// One notice per line whose start gained (sign 1) or lost (-1) a byte, top
+// down, each at the line's start as the text stands after the ones before:
+// a bookmark on a line start stays on it.  `changed` null: every line.
+void MarlDocCore::AnnounceLineStarts(TextPos start, TextPos lines, const char* changed, int sign)
+{
+    if (!m_observer)
+        return;
+    TextPos lineStart = start;
+    for (TextPos index = 0; index < lines; ++index) {
+        if (!changed || changed[index] != 0)
+            Announce(lineStart, sign, 0);
+        const TextPos end = LineEnd(lineStart);
+        if (end >= GetLength())
+            break;
+        lineStart = end + 1;
+    }
 }
 
 int MarlDocCore::TabsToBlanks(TextPos from, TextPos to, int line)

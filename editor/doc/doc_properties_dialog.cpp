@@ -1,7 +1,6 @@
 #include "editor/doc/doc_properties_dialog.h"
 
 #include "resource.h"
-#include "view_ids.h"
 
 CDocPropertiesDialog::CDocPropertiesDialog(DocProperties& properties, HWND owner)
     : fw::Dialog(IDD_DOC_PROPERTIES, owner), m_properties(properties)

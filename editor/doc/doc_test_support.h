@@ -1,11 +1,11 @@
 // Shared pieces of the document tests: a document on an in-memory disk with
 // recorded messages, and block factories that run out of memory on demand.
 #pragma once
-#include "editor/app/message_sink.h"
+#include "editor/base/testing/recording_message_sink.h"
 #include "editor/doc/doc_settings.h"
 #include "editor/doc/heap_text_block.h"
 #include "editor/doc/marl_doc_core.h"
-#include "editor/doc/memory_file_system.h"
+#include "editor/doc/testing/memory_file_system.h"
 
 #include <gtest/gtest.h>
 

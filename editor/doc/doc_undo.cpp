@@ -56,6 +56,7 @@ void MarlDocCore::ReplayRecord(const UndoRecord& record)
         for (TextPos i = 0; i < n; ++i)
             m_text.Set(pos + i, record.data[i]);
         m_bModified = true;
+        Announce(pos, 0, 0);
         break;
     }
     case RecordKind::InsertBlock:

@@ -1,7 +1,7 @@
 // The message shown when opening or saving a file fails, chosen by the
 // cause of the failure.
 #pragma once
-#include "editor/app/message_sink.h"
+#include "editor/base/message_sink.h"
 #include "editor/doc/file_system.h"
 
 #include <string>

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "editor/doc/text_block.h"
+#include "framework/handles.h"
 
 class GlobalTextBlock final : public TextBlock {
 public:
@@ -21,19 +22,19 @@ public:
     void Unlock() override;
     bool Resize(std::size_t size) override;
 
-    HGLOBAL Handle() const { return m_memory; }
+    HGLOBAL Handle() const { return m_owned ? m_owned.get() : m_borrowed; }
     // Hands the memory over (to the clipboard); the block is empty after.
     HGLOBAL Release();
 
 private:
-    GlobalTextBlock(HGLOBAL memory, std::size_t size, bool owned)
-        : m_memory(memory), m_size(size), m_owned(owned)
+    GlobalTextBlock(fw::GlobalMemory owned, HGLOBAL borrowed, std::size_t size)
+        : m_owned(std::move(owned)), m_borrowed(borrowed), m_size(size)
     {
     }
 
-    HGLOBAL m_memory;
+    fw::GlobalMemory m_owned; // empty for borrowed memory
+    HGLOBAL m_borrowed;
     std::size_t m_size;
-    bool m_owned;
     char* m_locked = nullptr;
 };
 

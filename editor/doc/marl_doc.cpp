@@ -8,7 +8,6 @@
 #include "framework/strings.h"
 #include "framework/view.h"
 #include "resource.h"
-#include "view_ids.h"
 
 struct CMarlDoc::Services {
     Win32MessageSink messages;
@@ -38,6 +37,19 @@ CMarlDoc::CMarlDoc()
                                                        m_services->blocks, m_services->settings,
                                                        &m_services->openDocuments}))
 {
+    m_core->SetChangeObserver(this);
+}
+
+void CMarlDoc::TextChanged(const ChangeNotice& notice)
+{
+    SyncModified();
+    ChangeNotice copy = notice;
+    UpdateAllViews(nullptr, kHintRepaint, &copy);
+}
+
+void CMarlDoc::TextReset()
+{
+    UpdateAllViews(nullptr, kHintReset);
 }
 
 CMarlDoc::~CMarlDoc() = default;
@@ -61,7 +73,6 @@ bool CMarlDoc::OnOpenDocument(const std::string& path)
     if (DocTabHost* tabs = TabHost())
         tabs->AddDocTab(*this, TabName(path));
     SyncModified();
-    UpdateAllViews(nullptr, kHintReset);
     return true;
 }
 
@@ -83,7 +94,6 @@ void CMarlDoc::DeleteContents()
 {
     m_core->DeleteContents();
     SyncModified();
-    UpdateAllViews(nullptr, kHintReset);
 }
 
 void CMarlDoc::SetPathName(const std::string& path, bool addToRecentFiles)
@@ -180,10 +190,11 @@ void CMarlDoc::OnUpdateFileSave(fw::CmdUI& ui)
 
 void CMarlDoc::OnUpdateUndo(fw::CmdUI& ui)
 {
-    ui.Enable(m_core->CanUndo());
+    // Undo changes the text too: a read-only document keeps it.
+    ui.Enable(m_core->CanUndo() && !m_core->m_bReadOnly);
 }
 
 void CMarlDoc::OnUpdateRedo(fw::CmdUI& ui)
 {
-    ui.Enable(m_core->CanRedo());
+    ui.Enable(m_core->CanRedo() && !m_core->m_bReadOnly);
 }

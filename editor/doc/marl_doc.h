@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "editor/doc/change_observer.h"
 #include "editor/doc/marl_doc_core.h"
 #include "framework/document.h"
 
@@ -21,7 +22,9 @@ enum MarlUpdateHint : LPARAM {
     kHintRecount = 2, // line count recomputed, caret replaced
 };
 
-class CMarlDoc : public fw::Document {
+// The core announces each change of the text; the document passes it on to
+// every view: a change with its notice (hint 0), a reset as hint 1.
+class CMarlDoc : public fw::Document, private ChangeObserver {
 public:
     CMarlDoc();
     ~CMarlDoc() override;
@@ -76,6 +79,9 @@ protected:
     bool HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui) override;
 
 private:
+    void TextChanged(const ChangeNotice& notice) override;
+    void TextReset() override;
+
     struct Services;
     std::unique_ptr<Services> m_services;
     std::unique_ptr<MarlDocCore> m_core;

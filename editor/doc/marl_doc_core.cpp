@@ -82,3 +82,16 @@ TextPos MarlDocCore::LastEditPosition(int& line) const
     line = newest->caretLine;
     return newest->position;
 }
+
+void MarlDocCore::Announce(TextPos pos, std::int64_t delta, std::int64_t lineDelta)
+{
+    if (m_observer)
+        m_observer->TextChanged(ChangeNotice{pos, static_cast<std::int32_t>(delta),
+                                             static_cast<std::int32_t>(lineDelta)});
+}
+
+void MarlDocCore::AnnounceReset()
+{
+    if (m_observer)
+        m_observer->TextReset();
+}

@@ -7,7 +7,8 @@
 // edit is undone (-1: none).  Every edit journals how to reverse itself,
 // sets the modified flag and keeps the line count.
 #pragma once
-#include "editor/app/message_sink.h"
+#include "editor/base/message_sink.h"
+#include "editor/doc/change_observer.h"
 #include "editor/doc/doc_settings.h"
 #include "editor/doc/file_system.h"
 #include "editor/doc/gap_buffer.h"
@@ -62,13 +63,14 @@ public:
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
+    // Told of every change of the text (null: nobody listens).
+    void SetChangeObserver(ChangeObserver* observer) { m_observer = observer; }
+
     // ---- The gap and the block
-    bool OpenGap(TextPos pos, TextPos size);
     // Every query reads across the gap, so nothing but the block itself can
-    // tell whether the gap is closed, and GetTextBlock closes it before it
-    // hands the block out.  Closing it here as well would move the text
-    // behind the gap on every caret motion after an edit.
-    void CloseGap() {}
+    // tell whether the gap is closed: GetTextBlock closes it before it hands
+    // the block out.
+    bool OpenGap(TextPos pos, TextPos size);
     // A view holds the text locked while it has the focus or paints.
     void LockText() const { m_text.Lock(); }
     void UnlockText() const { m_text.Unlock(); }
@@ -181,6 +183,9 @@ private:
     class SavingScope;
 
     bool MakeRoom(TextPos pos, TextPos size);
+    void Announce(TextPos pos, std::int64_t delta, std::int64_t lineDelta);
+    void AnnounceReset();
+    void AnnounceLineStarts(TextPos start, TextPos lines, const char* changed, int sign);
     void Journal(UndoRecord&& record);
     void JournalBytes(UndoRecord&& record, TextPos from, TextPos n);
     int InsertByte(TextPos pos, char ch, int line, bool mayIndent);
@@ -207,6 +212,7 @@ private:
     void RestoreBackup(const std::string& backup, const std::string& path);
 
     DocServices m_services;
+    ChangeObserver* m_observer = nullptr;
     GapBuffer m_text;
     int m_nLineCount = 0;
     bool m_bJournalToRedo = false; // an undo runs: its reversal goes to the redo list

@@ -2,23 +2,9 @@
 
 #include <string>
 
-#include "editor/app/options.h"
-#include "editor/app/win32_message_sink.h"
+#include "editor/base/options.h"
 #include "framework/application.h"
 #include "framework/document.h"
-
-MessageAnswer Win32MessageSink::ShowMessage(std::string_view text, MessageIcon icon,
-                                            MessageButtons buttons)
-{
-    UINT flags = MessageBoxFlags(icon, buttons);
-    // Questions about a document stop the whole program's input.
-    if (icon == MessageIcon::Question)
-        flags |= MB_TASKMODAL;
-    const std::string message(text);
-    if (fw::Application* app = fw::Application::Current())
-        return AnswerOf(app->DoMessageBox(message, flags, 0));
-    return AnswerOf(MessageBoxA(nullptr, message.c_str(), "Trelvan EDIT for Windows", flags));
-}
 
 namespace {
 

@@ -1,17 +1,13 @@
-// Resource and command identifiers of the editor.  The numbers are fixed:
-// profiles, macros and accelerators refer to them.
+// Resource, command, control and string identifiers of the editor, grouped
+// by kind.  The numbers are fixed: profiles, macros and accelerators refer
+// to them.  The application layer's own ids (0xE000 and up: File, Edit,
+// Window and Help commands, its status panes, strings and child windows)
+// come from its header, unchanged.
 #pragma once
-
-// Icons, menus, accelerators
-#define IDR_MAINFRAME 2
-
-// The application layer's commands, panes and strings (0xE000 and up):
-// File, Edit, Window and Help commands, F6/Shift+F6 panes, print preview.
 #include "framework/res/fw_resource.h"
 
-// ---- Editor window commands: motions, editing, clipboard, and the keys of
-// ---- the view's accelerator table (kept together; the key map uses them).
-// Motions and their extending twins
+// ---- Commands -----------------------------------------------------------------
+// The editor window's motions and their extending twins (the key map uses them)
 #define ID_CHAR_RIGHT 32772
 #define ID_CHAR_LEFT 32773
 #define ID_LINE_UP 32774
@@ -52,7 +48,8 @@
 #define ID_CAPITALIZE_WORD 32874
 #define ID_TRANSPOSE_CHARS 32875
 #define ID_OPEN_FILE_AT_CARET 32836
-// Document, search, navigation, macros, outline and help keys
+// Document, search, navigation, macros and outline keys (F1 and Shift+F1 are
+// the layer's ID_HELP and ID_CONTEXT_HELP)
 #define ID_FILE_PROPERTIES 32865
 #define ID_FIND_NEXT 127
 #define ID_LAST_EDIT 32860
@@ -64,25 +61,11 @@
 #define ID_MACRO_RECORD 32848
 #define ID_MACRO_PLAY 32849
 #define ID_OUTLINE 32852
-#define ID_HELP_CONTEXT 0xE144
-#define ID_HELP_WORD 0xE145
-// ---- end of the editor window block
-
-// ---- Application shell: start-up, main frame, bars, panes, frame commands.
-// Resources
-#define IDR_MARLTYPE 3        // the document template: menu, icon, description
-#define IDB_TOOLBAR 2         // first toolbar's buttons
-#define IDB_TOOLBAR2 161      // second toolbar's buttons
-#define IDB_SPLASH 102        // start-up picture
-#define IDD_ABOUTBOX 100
-#define IDC_ABOUT_VERSION 1000
-#define IDC_ABOUT_BUILD 1001
-// Bars and the control in the first toolbar
-#define IDW_TOOLBAR2 130
-#define IDW_FILE_OPEN_WINDOW 117
-#define IDW_TAB_BAR 118
-#define IDC_SEARCH_HISTORY 100
-// Frame commands
+// The editor window's settings
+#define ID_VIEW_FONT 32797
+#define ID_SHOW_HIDDEN 32861
+#define ID_SETTINGS_CHANGED 118 // sent to every window when the option sheet closes
+// The main frame
 #define ID_VIEW_FILE_OPEN_WINDOW 32831
 #define ID_VIEW_TAB_BAR 32847
 #define ID_VIEW_TOOLBAR2 32864
@@ -99,8 +82,10 @@
 #define ID_MACRO_SAVE 32850
 #define ID_MACRO_LOAD 32851
 #define ID_WORKSET_LOAD 32812
-#define ID_SHOW_HIDDEN 32861
 #define ID_PRINT_PREVIEW_BUTTON 57608
+#define ID_FIND_IN_FILES 32844
+// The editor window: go to the line stored in the document
+#define ID_GOTO_STORED_LINE 119
 // Option sheet pages
 #define ID_OPTIONS_SETTINGS 32795
 #define ID_OPTIONS_PRINTING 32830
@@ -109,17 +94,26 @@
 #define ID_OPTIONS_OUTLINER 32853
 #define ID_OPTIONS_HELPFILES 32854
 #define ID_OPTIONS_COLORS 32871
-// Status panes beyond the layer's own (REC, OVR, CAP, NUM, SCRL)
+
+// ---- Status panes: the layer's pane range, after its own (EXT to REC) ----------
 #define ID_INDICATOR_READ 59142
 #define ID_INDICATOR_LINE 59143
 #define ID_INDICATOR_COLUMN 59144
 #define ID_INDICATOR_CLOCK 59145
-// Strings
-#define IDS_FILE_MODIFIED 32820
-// ---- Find in files: the command, its dialog (124) and the results window (125).
-#define ID_FIND_IN_FILES 32844
-#define ID_GOTO_STORED_LINE 119 // view: go to the line stored in the document
-#define IDD_FIND_IN_FILES 124
+
+// ---- Bars and controls -------------------------------------------------------
+#define IDW_TOOLBAR2 130
+#define IDW_FILE_OPEN_WINDOW 117
+#define IDW_TAB_BAR 118
+#define IDC_SEARCH_HISTORY 100 // the combo box in the first toolbar
+#define IDC_ABOUT_VERSION 1000
+#define IDC_ABOUT_BUILD 1001
+#define IDC_PROP_NAME 1200
+#define IDC_PROP_SIZE 1201
+#define IDC_PROP_STATUS 1202
+#define IDC_PROP_UNIX 1203
+#define IDC_PROP_READONLY 1204
+// Find in files dialog (124) and its results window (125)
 #define IDC_FIF_SEARCH_FOR 1020
 #define IDC_FIF_FILE_SPEC 1001
 #define IDC_FIF_SOURCE 1024
@@ -131,9 +125,25 @@
 #define IDC_FIF_SEARCHING 1023
 #define IDC_FIF_CURRENT 1028
 #define IDC_FIF_INCLUDE 1029
-#define IDD_SEARCH_RESULTS 125
 #define IDC_RESULTS_LIST 101
 #define IDC_RESULTS_TOUCH 1022
-// Private message: check the documents for changes on disk (WM_USER + 100)
+
+// ---- Strings -----------------------------------------------------------------
+#define IDS_FILE_MODIFIED 32820
+
+// ---- Dialogs -----------------------------------------------------------------
+#define IDD_ABOUTBOX 100
+#define IDD_DOC_PROPERTIES 240
+#define IDD_FIND_IN_FILES 124
+#define IDD_SEARCH_RESULTS 125
+
+// ---- Menus, icons, accelerators and bitmaps -----------------------------------
+#define IDR_MAINFRAME 2
+#define IDR_MARLTYPE 3   // the document template: menu, icon, description
+#define IDB_TOOLBAR 2    // first toolbar's buttons
+#define IDB_TOOLBAR2 161 // second toolbar's buttons
+#define IDB_SPLASH 102   // start-up picture
+
+// ---- Private messages ----------------------------------------------------------
+// Check the documents for changes on disk (WM_USER + 100).
 #define WM_CHECK_FILES_CHANGED 0x464
-// ---- end of the application shell block

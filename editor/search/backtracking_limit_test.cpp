@@ -1,5 +1,6 @@
 // Patterns whose backtracking explodes must still end quickly on long lines,
 // with the very match the backtracking order defines.
+#include "editor/base/testing/recording_message_sink.h"
 #include "editor/search/pattern_compiler.h"
 #include "editor/search/pattern_matcher.h"
 #include "editor/search/pattern_search.h"

@@ -3,7 +3,7 @@
 // whole, one at a time, and matched line by line with the line feed, so
 // line numbers are real whatever a line's length.
 #pragma once
-#include "editor/app/message_sink.h"
+#include "editor/base/message_sink.h"
 #include "editor/search/find_in_files_fs.h"
 #include "editor/search/pattern_search.h"
 

@@ -1,6 +1,7 @@
 // Shared by the find-in-files tests and fuzz target: a disk in memory, and
 // the plain line-at-a-time search that the fast one must agree with.
 #pragma once
+#include "editor/base/testing/recording_message_sink.h"
 #include "editor/search/find_in_files.h"
 
 #include <map>

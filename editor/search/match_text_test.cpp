@@ -2,6 +2,7 @@
 // match.  Each case also checks the front ends' view of the same match, so
 // that the start and the end always belong together.
 #include "editor/search/match_text.h"
+#include "editor/base/testing/recording_message_sink.h"
 #include "editor/search/pattern_compiler.h"
 #include "editor/search/pattern_search.h"
 

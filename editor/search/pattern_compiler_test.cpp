@@ -1,5 +1,6 @@
 // The element list a pattern compiles to, and the patterns it refuses.
 #include "editor/search/pattern_compiler.h"
+#include "editor/base/testing/recording_message_sink.h"
 #include "editor/search/pattern_search.h"
 
 #include <gtest/gtest.h>

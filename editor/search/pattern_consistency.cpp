@@ -1,5 +1,6 @@
 #include "editor/search/pattern_consistency.h"
 
+#include "editor/base/testing/recording_message_sink.h"
 #include "editor/search/pattern_compiler.h"
 #include "editor/search/pattern_escape.h"
 #include "editor/search/pattern_search.h"

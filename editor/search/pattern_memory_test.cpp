@@ -1,6 +1,7 @@
 // Running out of memory while compiling: every allocation so far is released
 // and the pattern fails as an invalid one would.  This program replaces the
 // global allocator, so it is a test program of its own.
+#include "editor/base/testing/recording_message_sink.h"
 #include "editor/search/pattern_compiler.h"
 #include "editor/search/pattern_search.h"
 

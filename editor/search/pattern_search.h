@@ -6,7 +6,7 @@
 // explodes needs memory in proportion to the line; when that is not to be
 // had, std::bad_alloc leaves the call.
 #pragma once
-#include "editor/app/message_sink.h"
+#include "editor/base/message_sink.h"
 #include "editor/search/match_span.h"
 #include "editor/search/pattern_matcher.h"
 

@@ -2,6 +2,7 @@
 // window search uses them, ignore case, and the invalid-pattern message.
 #include "editor/search/pattern_search.h"
 
+#include "editor/base/testing/recording_message_sink.h"
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,19 +1,11 @@
-// How a view follows a change made to its document through another view.
+// How a view follows a change of its document's text, wherever it was made.
 #pragma once
+#include "editor/doc/change_observer.h"
 #include "editor/doc/text_pos.h"
 #include "editor/view/view_text.h"
 
 #include <array>
 #include <cstdint>
-
-// Sent with the update from the editing view: where the text changed and
-// by how many bytes (negative: removed; 0: bytes replaced in place), and
-// how the count of line feeds changed.
-struct ChangeNotice {
-    TextPos position = 0;
-    std::int32_t delta = 0;
-    std::int32_t lineDelta = 0;
-};
 
 inline constexpr int kBookmarkSlots = 16;
 

@@ -84,8 +84,8 @@ constexpr std::array<KeyBinding, 70> kEditorKeys = {{
     {F11, N, ID_MACRO_RECORD},
     {F12, N, ID_MACRO_PLAY},
     {Letter('W'), C, ID_OUTLINE},
-    {F1, N, ID_HELP_WORD},
-    {F1, S, ID_HELP_CONTEXT},
+    {F1, N, ID_HELP},
+    {F1, S, ID_CONTEXT_HELP},
     {F6, N, ID_NEXT_PANE},
     {F6, S, ID_PREV_PANE},
 }};

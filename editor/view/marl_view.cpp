@@ -13,7 +13,6 @@
 #include "editor/view/view_settings.h"
 #include "framework/application.h"
 #include "resource.h"
-#include "view_ids.h"
 
 namespace {
 
@@ -42,11 +41,7 @@ HCURSOR MakeLineCursor()
 
 CMarlView::CMarlView() = default;
 
-CMarlView::~CMarlView()
-{
-    if (m_hLineCursor)
-        DestroyCursor(m_hLineCursor);
-}
+CMarlView::~CMarlView() = default;
 
 CMarlDoc* CMarlView::GetDocument() const
 {
@@ -136,8 +131,11 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_EXTEND_WORD_LEFT, ID_EXTEND_TEXT_END, &CMarlView::OnExtend},
         // Editing
         {ID_DELETE_CHAR, &CMarlView::OnDeleteChar},
+        {ID_DELETE_CHAR, &CMarlView::OnUpdateNeedsWritable},
         {ID_DELETE_BACK, &CMarlView::OnDeleteBack},
+        {ID_DELETE_BACK, &CMarlView::OnUpdateNeedsWritable},
         {ID_DELETE_LINE, &CMarlView::OnDeleteLine},
+        {ID_DELETE_LINE, &CMarlView::OnUpdateNeedsWritable},
         {ID_TOGGLE_OVERWRITE, &CMarlView::OnToggleOverwrite},
         {ID_EDIT_UNDO, &CMarlView::OnUndo},
         {ID_EDIT_REDO, &CMarlView::OnRedo},
@@ -150,6 +148,7 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_EDIT_PASTE, &CMarlView::OnUpdatePaste},
         {ID_LINE_COPY, &CMarlView::OnLineCopy},
         {ID_LINE_CUT, &CMarlView::OnLineCut},
+        {ID_LINE_CUT, &CMarlView::OnUpdateNeedsWritable},
         {ID_CLIPBOARD_APPEND, &CMarlView::OnUpdateNeedsSelection},
         {ID_SHIFT_LEFT, &CMarlView::OnUpdateNeedsSelection},
         {ID_SHIFT_RIGHT, &CMarlView::OnUpdateNeedsSelection},
@@ -181,7 +180,7 @@ bool CMarlView::OnCreate()
     lstrcpynA(font.lfFaceName, settings.m_strFontName.c_str(), LF_FACESIZE);
     m_font.reset(CreateFontIndirectA(&font));
     m_hIBeam = LoadCursor(nullptr, IDC_IBEAM);
-    m_hLineCursor = MakeLineCursor();
+    m_lineCursor.reset(MakeLineCursor());
     m_nLineHeight = 7;
     m_nScrollScale = 1;
     RegisterDropTarget();
@@ -234,7 +233,7 @@ bool CMarlView::OnSetCursor(LPARAM)
     GetCursorPos(&pt);
     ScreenToClient(m_hWnd, &pt);
     const bool margin = m_nHorzOffset == 0 && pt.x < m_nCharWidth;
-    SetCursor(margin && m_hLineCursor ? m_hLineCursor : m_hIBeam);
+    SetCursor(margin && m_lineCursor ? m_lineCursor.get() : m_hIBeam);
     return true;
 }
 
@@ -306,12 +305,12 @@ void CMarlView::ResetPositions()
         SetScrollPos(SB_HORZ, 0);
 }
 
-void CMarlView::OnUpdate(fw::View* sender, LPARAM hint, void* hintObject)
+void CMarlView::OnUpdate(fw::View*, LPARAM hint, void* hintObject)
 {
     if (!GetDocument())
         return;
     MarlDocCore& text = Text();
-    if (sender && hintObject) {
+    if (hintObject) {
         ApplyNotice(*static_cast<const ChangeNotice*>(hintObject));
     } else {
         if (hint == kHintReset)
@@ -363,6 +362,15 @@ void CMarlView::ApplyNotice(const ChangeNotice& notice)
         else
             m_nTopLine += notice.lineDelta;
     }
+    if (m_bDraggingOut) {
+        // The text being dragged out keeps its bytes for a later move.
+        TextPos start = DragStart();
+        TextPos end = static_cast<TextPos>(m_drag[1]);
+        FollowChange(start, notice, true);
+        FollowChange(end, notice, false);
+        m_drag[0] = static_cast<long>(start);
+        m_drag[1] = static_cast<long>(end);
+    }
     if (effect.recountCaretLine)
         RecountCaret();
     m_nCaretColumn = text.ColumnOfPos(m_pos.caret);
@@ -391,22 +399,6 @@ void CMarlView::RecountCaret()
     MarlDocCore& text = Text();
     m_pos.caretLine = text.CountLines(0, m_pos.caret) + 1;
     m_nCaretColumn = text.ColumnOfPos(m_pos.caret);
-}
-
-void CMarlView::TextChangedHere(TextPos pos, long delta)
-{
-    m_comments.TextChanged(pos, delta);
-}
-
-void CMarlView::NotifyOthers(TextPos pos, long delta, long lineDelta)
-{
-    CMarlDoc* doc = GetDocument();
-    doc->SyncModified();
-    ChangeNotice notice;
-    notice.position = pos;
-    notice.delta = static_cast<std::int32_t>(delta);
-    notice.lineDelta = static_cast<std::int32_t>(lineDelta);
-    doc->UpdateAllViews(this, kHintRepaint, &notice);
 }
 
 // ---- Status panes -------------------------------------------------------------

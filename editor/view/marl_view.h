@@ -1,9 +1,9 @@
 // CMarlView: the editor window of one document.  Each view has its own
 // caret, selection, scroll position, font and modes; it reaches the text
-// only through its document's core and follows edits made in other views
-// through ChangeNotice updates.  The work is split by concern over the
-// view_*.cpp files: painting, caret and scrolling, motions, editing,
-// clipboard, mouse, drag and drop.
+// only through its document's core and follows every change of the text,
+// its own edits included, through the ChangeNotice updates of the document.  The work is split by
+// concern over the view_*.cpp files: painting, caret and scrolling, motions, editing, clipboard,
+// mouse, drag and drop.
 #pragma once
 #include <windows.h>
 
@@ -51,8 +51,6 @@ public:
     // The caret at pos with its line and column, brought into view.
     void SetCaret(TextPos pos);
     void SetSelection(TextPos start, TextPos end);
-    // Every other view of the document hears of an edit here.
-    void NotifyOthers(TextPos pos, long delta, long lineDelta);
 
     // ---- State, read by tests and the other view features
     TextPos GetCaret() const { return m_pos.caret; }
@@ -98,7 +96,6 @@ private:
     void SetTop(TextPos top);
     void SetTopLine(TextPos top, long topLine);
     void RecountCaret();
-    void TextChangedHere(TextPos pos, long delta);
     void OnUpdateLinePane(fw::CmdUI& ui);
     void OnUpdateColumnPane(fw::CmdUI& ui);
     void OnUpdateReadPane(fw::CmdUI& ui);
@@ -138,7 +135,7 @@ private:
     void MovePage(bool down);
     void MoveTextStart();
     void MoveTextEnd();
-    void FinishMotion(bool closeGap);
+    void FinishMotion();
 
     // ---- view_edit.cpp
     void OnChar(unsigned char ch);
@@ -150,11 +147,9 @@ private:
     void OnToggleOverwrite();
     void OnUndo();
     void OnRedo();
-    void AfterReplay(TextPos pos, int line);
+    void Replay(TextPos (MarlDocCore::*replay)(int& line));
     void RepaintAfterDelete(unsigned char deleted);
     bool IsReadOnly() const;
-    void FollowOwnBookmarks(const ChangeNotice& notice);
-    void ForgetCommentStateOfAllViews();
 
     // ---- view_clipboard.cpp
     void OnCopy();
@@ -166,6 +161,7 @@ private:
     void SelectCaretLine();
     void OnUpdateNeedsSelection(fw::CmdUI& ui);
     void OnUpdateCut(fw::CmdUI& ui);
+    void OnUpdateNeedsWritable(fw::CmdUI& ui);
     void OnUpdatePaste(fw::CmdUI& ui);
 
     // ---- view_mouse.cpp
@@ -217,7 +213,7 @@ private:
     bool m_bHasCaret = false;
     bool m_bCaretShown = false;
     HCURSOR m_hIBeam = nullptr;
-    HCURSOR m_hLineCursor = nullptr;
+    fw::OwnedCursor m_lineCursor;
     bool m_bDraggingOut = false;
     bool m_bMouseDown = false;
     bool m_bTextLocked = false;

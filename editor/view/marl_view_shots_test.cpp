@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "resource.h"
-#include "view_ids.h"
 
 namespace viewtest {
 namespace {

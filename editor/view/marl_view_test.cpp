@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "resource.h"
-#include "view_ids.h"
 
 namespace viewtest {
 namespace {
@@ -123,7 +123,13 @@ TEST_F(Editing, UndoAndRedoFromTheKeys)
 TEST_F(Editing, ReadOnlyDocumentIgnoresEveryChange)
 {
     CMarlDoc* doc = OpenText("a.txt", "abc\n");
+    Chars("x");
+    Key(VK_BACK);
     doc->Core().m_bReadOnly = true;
+    EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
+    EXPECT_FALSE(IsEnabled(ID_DELETE_LINE));
+    Key('Z', {VK_CONTROL});
+    Key(VK_BACK);
     Chars("x");
     Key(VK_DELETE);
     Key('Y', {VK_CONTROL});
@@ -133,6 +139,37 @@ TEST_F(Editing, ReadOnlyDocumentIgnoresEveryChange)
     Key('X', {VK_CONTROL});
     EXPECT_EQ(DocText(), "abc\n");
     EXPECT_EQ(PaneText(ID_INDICATOR_READ), "READ");
+}
+
+// A handler that throws: the window procedure's barrier tells the user in
+// the application's message box (a repeat goes to the status line) and the
+// program goes on.
+class ThrowingWindow : public fw::Window {
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (msg == WM_APP)
+            throw std::runtime_error("boom");
+        return fw::Window::WindowProc(msg, wParam, lParam);
+    }
+};
+
+TEST_F(Editing, AHandlerThatThrowsIsReportedAndTheProgramGoesOn)
+{
+    OpenText("a.txt", "abc\n");
+    ASSERT_TRUE(fw::Window::RegisterClass("TvThrowingWindow"));
+    ThrowingWindow window;
+    ASSERT_TRUE(
+        window.CreateEx(0, "TvThrowingWindow", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    SendMessageA(window.GetHwnd(), WM_APP, 0, 0);
+    ASSERT_EQ(m_app->m_shown.size(), 1u);
+    EXPECT_EQ(m_app->m_shown[0].text, "Unexpected error in window procedure: boom");
+    EXPECT_EQ(m_app->m_shown[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+    SendMessageA(window.GetHwnd(), WM_APP, 0, 0);
+    EXPECT_EQ(m_app->m_shown.size(), 1u);
+    window.Destroy();
+    Chars("x");
+    EXPECT_EQ(DocText(), "xabc\n");
 }
 
 using Moving = ViewTest;
@@ -402,6 +439,149 @@ TEST_F(TwoPanes, AChangeWithoutNoticeSendsACaretPastTheTextToItsEnd)
     EXPECT_EQ(lower->GetCaretLine(), 3);
     Chars("x");
     EXPECT_EQ(DocText(), "b\nc\nx");
+}
+
+// Every edit command of one view, with the other views of the document
+// looking elsewhere: their caret, selection, top and bookmarks stay on the
+// same text (a bookmark on a removed line goes), and so do the editing
+// view's own bookmarks.  Two views are the panes of one window; the third is
+// a second window of the document.
+using ManyViews = ViewTest;
+
+TEST_F(ManyViews, EveryEditCommandKeepsTheOtherViewsOnTheirText)
+{
+    auto command = [this](UINT id) { SendMessageA(m_main->GetHwnd(), WM_COMMAND, id, 0); };
+    struct Row {
+        const char* name;
+        std::function<void()> edit;
+        bool dropsEditedLine; // the command removes the caret's line start
+    };
+    const Row rows[] = {
+        {"type", [&] { Chars("ab"); }, false},
+        {"enter", [&] { Chars("\r"); }, false},
+        {"tab", [&] { Chars("\t"); }, false},
+        {"overwrite",
+         [&] {
+             Key(VK_INSERT);
+             Chars("xy");
+             Key(VK_INSERT);
+         },
+         false},
+        {"delete", [&] { Key(VK_DELETE); }, false},
+        {"backspace", [&] { Key(VK_BACK); }, false},
+        {"backspace at a line start",
+         [&] {
+             Key(VK_HOME);
+             Key(VK_BACK);
+         },
+         false},
+        {"delete line", [&] { Key('Y', {VK_CONTROL}); }, true},
+        {"cut",
+         [&] {
+             Key(VK_DOWN, {VK_SHIFT});
+             Key('X', {VK_CONTROL});
+         },
+         false},
+        {"type over a selection",
+         [&] {
+             Key(VK_RIGHT, {VK_SHIFT});
+             Chars("z");
+         },
+         false},
+        {"paste",
+         [&] {
+             SetClipboardText("p\r\nq");
+             Key('V', {VK_CONTROL});
+         },
+         false},
+        {"keypad minus cuts the line", [&] { Key(VK_SUBTRACT); }, true},
+        {"undo",
+         [&] {
+             Chars("a\rb");
+             command(ID_EDIT_UNDO);
+             command(ID_EDIT_UNDO);
+         },
+         false},
+        {"undo of a deleted line",
+         [&] {
+             Key('Y', {VK_CONTROL});
+             command(ID_EDIT_UNDO);
+         },
+         true},
+        {"redo",
+         [&] {
+             Key('Y', {VK_CONTROL});
+             command(ID_EDIT_UNDO);
+             command(ID_EDIT_REDO);
+         },
+         true},
+    };
+    std::string text;
+    for (int i = 10; i < 70; ++i)
+        text += "line " + std::to_string(i) + "\n";
+    auto lineStart = [](int line) { return static_cast<TextPos>(line * 8); }; // zero-based
+    auto at = [this](TextPos pos) {
+        return pos == kNoPos ? std::string("-") : DocText().substr(pos, 8);
+    };
+
+    for (int views : {2, 3}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::to_string(views) + " views: " + row.name);
+            OpenText("a.txt", text);
+            ASSERT_TRUE(SplitInTwo());
+            std::vector<CMarlView*> others{Pane(1)};
+            if (views == 3) {
+                others.push_back(Pane(0));
+                command(ID_WINDOW_NEW);
+                Pump(*m_app);
+            }
+            CMarlView* editor = Pane(0); // of the new window when there is one
+            ASSERT_TRUE(editor && std::find(others.begin(), others.end(), editor) == others.end());
+            for (CMarlView* other : others) {
+                SendMessageA(other->GetHwnd(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 20), 0);
+                other->SetCaret(lineStart(30) + 3);
+                other->SetSelection(lineStart(30) + 2, lineStart(31) + 1);
+                other->Bookmarks()[0] = lineStart(10);
+                other->Bookmarks()[1] = lineStart(25);
+                other->Bookmarks()[5] = lineStart(45);
+            }
+            editor->Bookmarks()[2] = lineStart(40);
+            Activate(editor);
+            editor->SetCaret(lineStart(10) + 3);
+
+            struct Seen {
+                std::vector<std::string> texts;
+                long caretLine;
+            };
+            auto look = [&](CMarlView* v) {
+                Seen seen{
+                    {at(v->GetCaret()), at(v->GetSelStart()), at(v->GetSelEnd()), at(v->GetTop())},
+                    v->GetCaretLine()};
+                for (int slot : {1, 2, 5})
+                    seen.texts.push_back(at(v->Bookmarks()[slot]));
+                return seen;
+            };
+            std::vector<Seen> before;
+            for (CMarlView* other : others)
+                before.push_back(look(other));
+            const Seen editorBefore = look(editor);
+            const int linesBefore = editor->Text().GetLineCount();
+
+            row.edit();
+
+            const long lineShift = editor->Text().GetLineCount() - linesBefore;
+            for (std::size_t i = 0; i < others.size(); ++i) {
+                const Seen after = look(others[i]);
+                EXPECT_EQ(after.texts, before[i].texts) << "view " << i;
+                EXPECT_EQ(after.caretLine, before[i].caretLine + lineShift) << "view " << i;
+                EXPECT_EQ(others[i]->GetTop(), others[i]->Text().LineStart(others[i]->GetTop()));
+                EXPECT_EQ(others[i]->Bookmarks()[0] == kNoPos, row.dropsEditedLine) << "view " << i;
+            }
+            EXPECT_EQ(look(editor).texts[5], editorBefore.texts[5]); // its own bookmark
+            m_app->CloseAllDocuments(true);
+            Pump(*m_app);
+        }
+    }
 }
 
 using Document = ViewTest;

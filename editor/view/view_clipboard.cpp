@@ -60,9 +60,7 @@ void CMarlView::OnCopy()
 
 void CMarlView::OnCut()
 {
-    if (!HasSelection() || IsReadOnly())
-        return;
-    if (!CopySelection())
+    if (!HasSelection() || !CopySelection())
         return;
     CMarlDoc::TextLock lock(*GetDocument());
     DeleteSelection();
@@ -72,8 +70,6 @@ void CMarlView::OnCut()
 
 void CMarlView::OnPaste()
 {
-    if (IsReadOnly())
-        return;
     fw::ClipboardSession clipboard(m_hWnd);
     if (!clipboard.IsOpen()) {
         ReportClipboardBusy();
@@ -92,18 +88,15 @@ void CMarlView::OnPaste()
     const TextPos at = m_pos.caret;
     const int linesBefore = text.GetLineCount();
     const TextPos inserted = text.InsertBlock(at, *block, static_cast<int>(m_pos.caretLine));
-    const int lineDelta = text.GetLineCount() - linesBefore;
-    m_comments.TextChanged(at, inserted);
-    FollowOwnBookmarks(ChangeNotice{at, static_cast<std::int32_t>(inserted), lineDelta});
+    // The notice left the caret in front of the text: it goes behind it.
     m_pos.caret = at + inserted;
-    m_pos.caretLine += lineDelta;
+    m_pos.caretLine += text.GetLineCount() - linesBefore;
     m_nCaretColumn = text.ColumnOfPos(m_pos.caret);
     ResetScrollRange();
     InvalidateRect(m_hWnd, nullptr, FALSE);
     UpdateCaret();
     BringCaretIntoView();
     MakeVisible(m_pos.caret);
-    NotifyOthers(at, static_cast<long>(inserted), lineDelta);
 }
 
 void CMarlView::SelectCaretLine()
@@ -131,8 +124,6 @@ void CMarlView::OnLineCut()
         OnChar('-');
         return;
     }
-    if (IsReadOnly())
-        return;
     SelectCaretLine();
     // The caret at the selection's start, as the deletion expects it.
     m_pos.caret = m_pos.selStart;
@@ -143,6 +134,13 @@ void CMarlView::OnLineCut()
 void CMarlView::OnUpdateNeedsSelection(fw::CmdUI& ui)
 {
     ui.Enable(HasSelection());
+}
+
+// The commands that change the text: a read-only document keeps it, and a
+// disabled command never runs.
+void CMarlView::OnUpdateNeedsWritable(fw::CmdUI& ui)
+{
+    ui.Enable(!IsReadOnly());
 }
 
 void CMarlView::OnUpdateCut(fw::CmdUI& ui)

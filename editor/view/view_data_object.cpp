@@ -5,6 +5,8 @@
 
 #include <shlobj.h>
 
+#include "framework/callback_failure.h"
+
 FORMATETC TextFormat()
 {
     return FORMATETC{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
@@ -33,39 +35,45 @@ ULONG TextDataObject::Release()
 
 HRESULT TextDataObject::QueryGetData(FORMATETC* format)
 {
-    if (!format || format->cfFormat != CF_TEXT || !(format->tymed & TYMED_HGLOBAL))
-        return DV_E_FORMATETC;
-    return S_OK;
+    return fw::GuardedComCall("dragging text", [&]() -> HRESULT {
+        if (!format || format->cfFormat != CF_TEXT || !(format->tymed & TYMED_HGLOBAL))
+            return DV_E_FORMATETC;
+        return S_OK;
+    });
 }
 
 HRESULT TextDataObject::GetData(FORMATETC* format, STGMEDIUM* medium)
 {
-    if (QueryGetData(format) != S_OK)
-        return DV_E_FORMATETC;
-    // The receiver owns what it gets: hand out a copy.
-    const SIZE_T size = m_text.Size();
-    fw::GlobalMemory copy = fw::GlobalMemory::Alloc(size);
-    if (!copy)
-        return E_OUTOFMEMORY;
-    {
-        fw::GlobalLockGuard<char> from(m_text);
-        fw::GlobalLockGuard<char> to(copy);
-        if (!from || !to)
+    return fw::GuardedComCall("dragging text", [&]() -> HRESULT {
+        if (QueryGetData(format) != S_OK)
+            return DV_E_FORMATETC;
+        // The receiver owns what it gets: hand out a copy.
+        const SIZE_T size = m_text.Size();
+        fw::GlobalMemory copy = fw::GlobalMemory::Alloc(size);
+        if (!copy)
             return E_OUTOFMEMORY;
-        std::memcpy(to.get(), from.get(), size);
-    }
-    medium->tymed = TYMED_HGLOBAL;
-    medium->hGlobal = copy.release();
-    medium->pUnkForRelease = nullptr;
-    return S_OK;
+        {
+            fw::GlobalLockGuard<char> from(m_text);
+            fw::GlobalLockGuard<char> to(copy);
+            if (!from || !to)
+                return E_OUTOFMEMORY;
+            std::memcpy(to.get(), from.get(), size);
+        }
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = copy.release();
+        medium->pUnkForRelease = nullptr;
+        return S_OK;
+    });
 }
 
 HRESULT TextDataObject::EnumFormatEtc(DWORD direction, IEnumFORMATETC** out)
 {
-    if (direction != DATADIR_GET)
-        return E_NOTIMPL;
-    FORMATETC format = TextFormat();
-    return SHCreateStdEnumFmtEtc(1, &format, out);
+    return fw::GuardedComCall("dragging text", [&]() -> HRESULT {
+        if (direction != DATADIR_GET)
+            return E_NOTIMPL;
+        FORMATETC format = TextFormat();
+        return SHCreateStdEnumFmtEtc(1, &format, out);
+    });
 }
 
 HRESULT TextDropSource::QueryInterface(REFIID riid, void** object)

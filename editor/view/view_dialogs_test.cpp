@@ -9,7 +9,6 @@
 #include <string>
 
 #include "resource.h"
-#include "view_ids.h"
 
 namespace viewtest {
 namespace {

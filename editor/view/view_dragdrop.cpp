@@ -6,6 +6,7 @@
 #include "editor/doc/global_text_block.h"
 #include "editor/doc/marl_doc.h"
 #include "editor/view/view_drop_target.h"
+#include "framework/callback_failure.h"
 #include "framework/frame_wnd.h"
 #include "framework/mdi_child.h"
 #include "framework/mdi_frame.h"
@@ -48,39 +49,43 @@ DWORD ViewDropTarget::EffectFor(DWORD keys, DWORD allowed) const
 
 HRESULT ViewDropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect)
 {
-    FORMATETC format = TextFormat();
-    m_accept =
-        data && data->QueryGetData(&format) == S_OK && m_view.GetDocument() && !m_view.IsReadOnly();
-    if (m_accept) {
-        if (fw::FrameWnd* frame = m_view.GetParentFrame())
-            frame->ActivateFrame();
-        SetFocus(m_view.GetHwnd());
-    }
-    *effect = EffectFor(keys, *effect);
-    if (*effect != DROPEFFECT_NONE)
-        FollowMouse(pt);
-    return S_OK;
+    return fw::GuardedComCall("dropping text", [&]() -> HRESULT {
+        FORMATETC format = TextFormat();
+        m_accept = data && data->QueryGetData(&format) == S_OK && m_view.GetDocument() &&
+                   !m_view.IsReadOnly();
+        if (m_accept) {
+            if (fw::FrameWnd* frame = m_view.GetParentFrame())
+                frame->ActivateFrame();
+            SetFocus(m_view.GetHwnd());
+        }
+        *effect = EffectFor(keys, *effect);
+        if (*effect != DROPEFFECT_NONE)
+            FollowMouse(pt);
+        return S_OK;
+    });
 }
 
 HRESULT ViewDropTarget::DragOver(DWORD keys, POINTL pt, DWORD* effect)
 {
-    *effect = EffectFor(keys, *effect);
-    if (*effect == DROPEFFECT_NONE)
+    return fw::GuardedComCall("dropping text", [&]() -> HRESULT {
+        *effect = EffectFor(keys, *effect);
+        if (*effect == DROPEFFECT_NONE)
+            return S_OK;
+        // A mouse resting near an edge scrolls one step each time it is asked.
+        POINT client{pt.x, pt.y};
+        ScreenToClient(m_view.GetHwnd(), &client);
+        const RECT& area = m_view.m_client;
+        if (client.y < kScrollZone)
+            m_view.ScrollLines(-1);
+        else if (client.y > area.bottom - kScrollZone)
+            m_view.ScrollLines(1);
+        if (client.x < kScrollZone)
+            m_view.OnHScroll(SB_LINELEFT, 0);
+        else if (client.x > area.right - kScrollZone)
+            m_view.OnHScroll(SB_LINERIGHT, 0);
+        FollowMouse(pt);
         return S_OK;
-    // A mouse resting near an edge scrolls one step each time it is asked.
-    POINT client{pt.x, pt.y};
-    ScreenToClient(m_view.GetHwnd(), &client);
-    const RECT& area = m_view.m_client;
-    if (client.y < kScrollZone)
-        m_view.ScrollLines(-1);
-    else if (client.y > area.bottom - kScrollZone)
-        m_view.ScrollLines(1);
-    if (client.x < kScrollZone)
-        m_view.OnHScroll(SB_LINELEFT, 0);
-    else if (client.x > area.right - kScrollZone)
-        m_view.OnHScroll(SB_LINERIGHT, 0);
-    FollowMouse(pt);
-    return S_OK;
+    });
 }
 
 void ViewDropTarget::FollowMouse(POINTL pt)
@@ -92,39 +97,43 @@ void ViewDropTarget::FollowMouse(POINTL pt)
 
 HRESULT ViewDropTarget::DragLeave()
 {
-    m_accept = false;
-    return S_OK;
+    return fw::GuardedComCall("dropping text", [&]() -> HRESULT {
+        m_accept = false;
+        return S_OK;
+    });
 }
 
 HRESULT ViewDropTarget::Drop(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect)
 {
-    // The text goes where the user let go: no further scrolling.
-    *effect = EffectFor(keys, *effect);
-    if (*effect == DROPEFFECT_NONE)
+    return fw::GuardedComCall("dropping text", [&]() -> HRESULT {
+        // The text goes where the user let go: no further scrolling.
+        *effect = EffectFor(keys, *effect);
+        if (*effect == DROPEFFECT_NONE)
+            return S_OK;
+        FollowMouse(pt);
+        CMarlView& view = m_view;
+        const TextPos at = view.m_pos.caret;
+        if ((view.HasSelection() && at >= view.m_pos.selStart && at < view.m_pos.selEnd) ||
+            view.IsInsideDraggedText(at)) {
+            *effect = DROPEFFECT_NONE; // into the text itself: nothing happens
+            return S_OK;
+        }
+        FORMATETC format = TextFormat();
+        STGMEDIUM medium{};
+        if (data->GetData(&format, &medium) != S_OK) {
+            *effect = DROPEFFECT_NONE;
+            return S_OK;
+        }
+        std::unique_ptr<GlobalTextBlock> block = GlobalTextBlock::Borrow(medium.hGlobal);
+        TextPos inserted = 0;
+        if (block)
+            inserted = view.InsertDropped(*block);
+        block.reset();
+        ReleaseStgMedium(&medium);
+        if (inserted == 0)
+            *effect = DROPEFFECT_NONE;
         return S_OK;
-    FollowMouse(pt);
-    CMarlView& view = m_view;
-    const TextPos at = view.m_pos.caret;
-    if ((view.HasSelection() && at >= view.m_pos.selStart && at < view.m_pos.selEnd) ||
-        view.IsInsideDraggedText(at)) {
-        *effect = DROPEFFECT_NONE; // into the text itself: nothing happens
-        return S_OK;
-    }
-    FORMATETC format = TextFormat();
-    STGMEDIUM medium{};
-    if (data->GetData(&format, &medium) != S_OK) {
-        *effect = DROPEFFECT_NONE;
-        return S_OK;
-    }
-    std::unique_ptr<GlobalTextBlock> block = GlobalTextBlock::Borrow(medium.hGlobal);
-    TextPos inserted = 0;
-    if (block)
-        inserted = view.InsertDropped(*block);
-    block.reset();
-    ReleaseStgMedium(&medium);
-    if (inserted == 0)
-        *effect = DROPEFFECT_NONE;
-    return S_OK;
+    });
 }
 
 // ---- The view's side -----------------------------------------------------------------
@@ -152,25 +161,14 @@ TextPos CMarlView::InsertDropped(TextBlock& block)
     const TextPos inserted = text.InsertBlock(at, block, static_cast<int>(m_pos.caretLine));
     if (inserted == 0)
         return 0;
-    const int lineDelta = text.GetLineCount() - linesBefore;
-    m_comments.TextChanged(at, inserted);
-    const ChangeNotice notice{at, static_cast<std::int32_t>(inserted), lineDelta};
-    FollowOwnBookmarks(notice);
-    // A move within the document must later delete the right bytes.
-    if (g_dragSource && g_dragSource->GetDocument() == GetDocument() &&
-        at <= g_dragSource->DragStart()) {
-        g_dragSource->m_drag[0] += static_cast<long>(inserted);
-        g_dragSource->m_drag[1] += static_cast<long>(inserted);
-    }
     m_pos.selStart = at;
     m_pos.selEnd = at + inserted;
     m_pos.caret = at + inserted;
-    m_pos.caretLine += lineDelta;
+    m_pos.caretLine += text.GetLineCount() - linesBefore;
     m_nCaretColumn = text.ColumnOfPos(m_pos.caret);
     ResetScrollRange();
     InvalidateRect(m_hWnd, nullptr, FALSE);
     MakeVisible(m_pos.caret);
-    NotifyOthers(at, static_cast<long>(inserted), lineDelta);
     return inserted;
 }
 
@@ -214,28 +212,15 @@ void CMarlView::StartDrag()
 void CMarlView::RemoveDraggedText()
 {
     CMarlDoc::TextLock lock(*GetDocument());
+    MarlDocCore& text = Text();
     const TextPos start = DragStart();
-    const TextPos end = static_cast<TextPos>(m_drag[1]);
-    // The caret and the selection (the dropped text, when it went into this
-    // view) keep their bytes.
-    auto follow = [&](TextPos pos) {
-        return pos >= end ? pos - (end - start) : std::min(pos, start);
-    };
-    const bool hadSelection = HasSelection();
-    const TextPos caret = follow(m_pos.caret);
-    const TextPos selStart = follow(m_pos.selStart);
-    const TextPos selEnd = follow(m_pos.selEnd);
-    m_pos.selStart = start;
-    m_pos.selEnd = end;
-    m_pos.caret = start;
-    m_pos.caretLine = Text().CountLines(0, start) + 1;
-    DeleteSelection();
-    m_pos.caret = caret;
-    if (hadSelection && selStart != selEnd) {
-        m_pos.selStart = selStart;
-        m_pos.selEnd = selEnd;
-    }
-    RecountCaret();
+    // The notice moves the caret and the selection (the dropped text, when
+    // it went into this view) with their bytes.
+    text.DeleteBlock(start, static_cast<TextPos>(m_drag[1]) - start, text.CountLines(0, start) + 1,
+                     start);
+    if (m_pos.selStart == m_pos.selEnd)
+        m_pos.selStart = m_pos.selEnd = kNoPos;
     ResetScrollRange();
+    InvalidateRect(m_hWnd, nullptr, FALSE);
     MakeVisible(m_pos.caret);
 }

@@ -13,7 +13,6 @@ struct ViewMetrics {
     int horizontalOffset = 0; // 0 or negative
 
     int TextLeft() const { return charWidth + horizontalOffset; }
-    int TabWidth() const { return tabLength * charWidth; }
 };
 
 // x of the left edge of display column `column` (one-based).

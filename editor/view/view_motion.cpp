@@ -69,10 +69,6 @@ void CMarlView::OnMotion(UINT id)
 void CMarlView::Move(UINT motion)
 {
     MarlDocCore& text = Text();
-    const bool closesGap = motion != ID_WORD_LEFT && motion != ID_WORD_RIGHT &&
-                           motion != ID_TEXT_START && motion != ID_TEXT_END;
-    if (closesGap)
-        text.CloseGap();
     switch (motion) {
     case ID_CHAR_RIGHT:
         BringCaretIntoView();
@@ -129,10 +125,10 @@ void CMarlView::Move(UINT motion)
     default:
         return;
     }
-    FinishMotion(closesGap);
+    FinishMotion();
 }
 
-void CMarlView::FinishMotion(bool)
+void CMarlView::FinishMotion()
 {
     MakeVisible(m_pos.caret);
     if (!m_bExtending && (m_pos.selStart != kNoPos || m_pos.selEnd != kNoPos)) {

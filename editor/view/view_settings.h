@@ -4,8 +4,8 @@
 // application that keeps them implements ViewSettingsOwner; without one the
 // values of an empty profile apply.
 #pragma once
-#include "editor/app/options.h"
-#include "editor/app/settings_app.h"
+#include "editor/base/options.h"
+#include "editor/base/settings_app.h"
 
 class ViewSettingsOwner {
 public:

@@ -201,7 +201,7 @@ void ViewTest::Release(int x, int y)
 
 std::string ViewTest::PaneText(UINT paneId)
 {
-    fw::TestCmdUI ui(paneId);
+    fw::StateCmdUI ui(paneId);
     m_main->OnCmdMsg(paneId, fw::CmdCode::Update, &ui);
     return ui.m_text;
 }

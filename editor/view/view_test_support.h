@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/app/options.h"
+#include "editor/base/options.h"
 #include "editor/doc/marl_doc.h"
 #include "editor/view/marl_view.h"
 #include "editor/view/view_settings.h"
@@ -47,7 +47,9 @@ private:
     fw::AcceleratorTable m_keys;
 };
 
-class TestApp : public fw::Application, public ViewSettingsOwner, public fw::test::MessageBoxScript {
+class TestApp : public fw::Application,
+                public ViewSettingsOwner,
+                public fw::test::MessageBoxScript {
 public:
     std::deque<std::string> m_fileNames;
     AppSettings m_settings;

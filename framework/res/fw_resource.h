@@ -1,6 +1,9 @@
 // Identifiers owned by the application layer: its commands, window ids and
-// strings.  Programs include this from their resource.h; their own ids stay
-// below 0xE000, so nothing here can clash with them.
+// strings.  Programs include this from their resource.h.  Their own
+// commands, controls, dialogs, bitmaps and strings stay below 0xE000, so
+// nothing there can clash with these; their status panes continue the
+// layer's pane range after ID_INDICATOR_REC (0xE706 on), so that every pane
+// id is also the string that sizes it.
 #pragma once
 
 // ---- Commands of the layer (0xE100..0xE1FF) --------------------------------

@@ -77,7 +77,7 @@ struct CommandState {
 
 CommandState Ask(CommandTarget& target, UINT id)
 {
-    TestCmdUI ui(id);
+    StateCmdUI ui(id);
     ui.DoUpdate(target, true);
     return {ui.m_bEnabled, ui.m_nCheck, ui.m_text};
 }

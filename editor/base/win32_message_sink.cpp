@@ -1,4 +1,4 @@
-#include "editor/app/win32_message_sink.h"
+#include "editor/base/win32_message_sink.h"
 
 #include <windows.h>
 
@@ -66,11 +66,14 @@ MessageAnswer AnswerOf(int buttonId)
     }
 }
 
-MessageAnswer AppMessageSink::ShowMessage(std::string_view text, MessageIcon icon,
-                                          MessageButtons buttons)
+MessageAnswer Win32MessageSink::ShowMessage(std::string_view text, MessageIcon icon,
+                                            MessageButtons buttons)
 {
+    UINT flags = MessageBoxFlags(icon, buttons);
+    // A question about a document stops the whole program's input.
+    if (icon == MessageIcon::Question)
+        flags |= MB_TASKMODAL;
     const std::string message(text);
-    const UINT flags = MessageBoxFlags(icon, buttons);
     if (fw::Application* app = fw::Application::Current())
         return AnswerOf(app->DoMessageBox(message, flags, 0));
     return AnswerOf(MessageBoxA(nullptr, message.c_str(), "Trelvan EDIT for Windows", flags));

@@ -1,4 +1,4 @@
-#include "editor/doc/memory_file_system.h"
+#include "editor/doc/testing/memory_file_system.h"
 
 #include <algorithm>
 #include <cctype>

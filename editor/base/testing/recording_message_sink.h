@@ -1,24 +1,12 @@
-// How the portable core shows a message box: the program implements it with
-// the platform's message boxes, the tests record what would have been shown.
+// A message sink for tests: keeps every message and answers from a queue.
 #pragma once
+#include "editor/base/message_sink.h"
+
 #include <deque>
 #include <string>
-#include <string_view>
 #include <vector>
 
-enum class MessageIcon { None, Exclamation, Stop, Question, Information };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
-enum class MessageAnswer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
-
-class MessageSink {
-public:
-    virtual ~MessageSink() = default;
-    virtual MessageAnswer ShowMessage(std::string_view text, MessageIcon icon,
-                                      MessageButtons buttons) = 0;
-};
-
-// For tests: keeps every message and answers from a queue (Ok, or the first
-// button's answer, when the queue is empty).
+// Answers Ok, or the first button's answer, when the queue is empty.
 class RecordingMessageSink : public MessageSink {
 public:
     struct Shown {

@@ -2,7 +2,7 @@
 // syntax colouring, the colours and the mail flag. A new object holds the
 // values an empty profile gives.
 #pragma once
-#include "editor/app/settings_colors.h"
+#include "editor/base/settings_colors.h"
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,11 @@
 // The portable code's message boxes, shown through the application's own
 // message boxes (captioned with the program's title, owned by the main
-// window).
+// window): exclamation for user errors, stop for "No Memory", question for
+// questions.
 #pragma once
-#include "editor/app/message_sink.h"
+#include "editor/base/message_sink.h"
 
-class AppMessageSink : public MessageSink {
+class Win32MessageSink : public MessageSink {
 public:
     MessageAnswer ShowMessage(std::string_view text, MessageIcon icon,
                               MessageButtons buttons) override;

@@ -1,0 +1,3 @@
+#include "editor/base/options.h"
+
+COptions* g_pOptions = nullptr;
