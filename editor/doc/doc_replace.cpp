@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <new>
 
-bool MarlDocCore::ReplaceText(TextPos from, TextPos to, std::string_view text, int line)
+bool MarlDocCore::ReplaceSpan(TextPos from, TextPos to, std::string_view text, int line)
 {
     GapBuffer::Access access(m_text);
     to = std::min(to, GetLength());

@@ -247,7 +247,7 @@ public:
     // Puts the new text in place; the last replacement's position or kNoPos.
     TextPos Apply(MarlDocCore& doc, int line)
     {
-        if (m_first == kNoPos || !doc.ReplaceText(m_first, m_copied, m_text, line))
+        if (m_first == kNoPos || !doc.ReplaceSpan(m_first, m_copied, m_text, line))
             return kNoPos;
         return m_last;
     }

@@ -74,7 +74,7 @@ void MarlDocCore::ReplayRecord(const UndoRecord& record)
         TransposeChars(pos);
         break;
     case RecordKind::Replace:
-        ReplaceText(pos, pos + record.replacedBy, {record.data.get(), record.length}, line);
+        ReplaceSpan(pos, pos + record.replacedBy, {record.data.get(), record.length}, line);
         break;
     }
     m_nChangeDelta = static_cast<int>(static_cast<std::int64_t>(GetLength()) - before);

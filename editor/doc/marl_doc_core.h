@@ -155,7 +155,7 @@ public:
     // Puts text in place of [from, to) as one journal record, so that one
     // undo brings the old text back.  False (text unchanged) when memory is
     // short.
-    bool ReplaceText(TextPos from, TextPos to, std::string_view text, int line);
+    bool ReplaceSpan(TextPos from, TextPos to, std::string_view text, int line);
 
     // ---- Journal
     // Replays the newest record; returns its position (kNoPos when there is
