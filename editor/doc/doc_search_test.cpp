@@ -50,6 +50,7 @@ TEST_F(Search, TextFindsTheFirstMatchInItsDirection)
         {"in \xE4in", 4, "in", true, true, true, kNone}, // 0xE4 is a word character
         {"in print", 7, "in", true, true, false, 0},
         {"in", 0, "in", true, true, true, 0},
+        {"xin in", 0, "in", true, true, true, 4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "'" << c.s << "' in '" << c.text << "' from " << c.p);
