@@ -10,6 +10,7 @@
 #include "editor/view/doc_view_text.h"
 #include "editor/view/view_drop_target.h"
 #include "editor/view/view_geometry.h"
+#include "editor/view/view_navigation.h"
 #include "editor/view/view_search.h"
 #include "editor/view/view_settings.h"
 #include "framework/application.h"
@@ -42,7 +43,11 @@ HCURSOR MakeLineCursor()
 
 } // namespace
 
-CMarlView::CMarlView() : m_search(std::make_unique<ViewSearch>(*this)) {}
+CMarlView::CMarlView()
+    : m_search(std::make_unique<ViewSearch>(*this)),
+      m_navigation(std::make_unique<ViewNavigation>(*this))
+{
+}
 
 CMarlView::~CMarlView()
 {
@@ -169,6 +174,7 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_SHOW_HIDDEN, &CMarlView::OnUpdateShowHidden},
     };
     return map.Dispatch(*this, id, code, ui) || m_search->HandleCommand(id, code, ui) ||
+           m_navigation->HandleCommand(id, code, ui) ||
            fw::View::HandleCommand(id, code, ui);
 }
 

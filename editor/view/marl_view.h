@@ -21,6 +21,7 @@ class CMarlDoc;
 class MarlDocCore;
 class TextBlock;
 class ViewDropTarget;
+class ViewNavigation;
 class ViewSearch;
 
 // The editor's accelerator table (every key of the editor windows), built
@@ -224,4 +225,5 @@ private:
     TopCommentTracker m_comments;
     std::unique_ptr<ViewDropTarget> m_dropTarget;
     std::unique_ptr<ViewSearch> m_search; // Find, Replace and Find next
+    std::unique_ptr<ViewNavigation> m_navigation; // bookmarks, braces, select all
 };
