@@ -6,11 +6,9 @@
 // machine disturb less than wall time.
 #include "editor/base/testing/recording_message_sink.h"
 #include "editor/search/pattern_search.h"
+#include "header_corpus.h"
 
 #include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -23,46 +21,9 @@
 
 namespace {
 
-constexpr std::size_t kCorpusSize = 100u << 20;
+constexpr std::size_t kCorpusSize = HeaderCorpus::kSize;
 
-std::filesystem::path g_folder;
 std::filesystem::path g_corpus;
-
-// The system's C headers, repeated up to the wanted size.
-void WriteCorpus()
-{
-    std::string headers;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(
-             "/usr/include", std::filesystem::directory_options::skip_permission_denied)) {
-        if (!entry.is_regular_file() || entry.path().extension() != ".h")
-            continue;
-        std::ifstream in(entry.path(), std::ios::binary);
-        headers.append(std::istreambuf_iterator<char>(in), {});
-        if (headers.size() > (24u << 20))
-            break;
-    }
-    if (headers.empty())
-        headers = "#include <stdio.h>\nint main(void) { size_t x; return 0; }\n";
-    g_folder = std::filesystem::temp_directory_path() /
-               ("regex_bench_" + std::to_string(static_cast<long>(getpid())));
-    std::filesystem::create_directories(g_folder);
-    g_corpus = g_folder / "corpus.h";
-    std::ofstream out(g_corpus, std::ios::binary);
-    std::size_t written = 0;
-    while (written < kCorpusSize) {
-        std::size_t piece = std::min(headers.size(), kCorpusSize - written);
-        out.write(headers.data(), static_cast<std::streamsize>(piece));
-        written += piece;
-    }
-}
-
-double ChildrenCpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 struct Run {
     long matchingLines = -1;
@@ -181,10 +142,9 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    WriteCorpus();
+    HeaderCorpus corpus("regex_bench");
+    g_corpus = corpus.Path();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::error_code ignored;
-    std::filesystem::remove_all(g_folder, ignored);
     return 0;
 }

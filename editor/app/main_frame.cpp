@@ -4,6 +4,7 @@
 
 #include "editor/app/frame_hooks.h"
 #include "editor/app/profile.h"
+#include "editor/view/search_history.h"
 #include "editor/res/resource.h"
 #include "framework/application.h"
 #include "framework/view.h"
@@ -42,6 +43,7 @@ bool CMainFrame::OnCreate(CREATESTRUCTA& cs)
         return false;
     if (!CreateToolBars() || !CreateSearchHistoryBox() || !CreateStatusBar())
         return false;
+    StartSearchHistory();
     // The file-open window (dialog 121, docked left) comes with its own
     // feature; until then command 32831 finds no bar and does nothing.
     m_nTimer = SetTimer(m_hWnd, kAutoSaveTimerId, kAutoSavePeriodMs, nullptr);
@@ -61,6 +63,7 @@ void CMainFrame::OnClose()
 void CMainFrame::OnDestroy()
 {
     WriteSearchHistory();
+    StopSearchHistory();
     if (m_bTimerStarted) {
         KillTimer(m_hWnd, m_nTimer);
         m_bTimerStarted = false;
@@ -196,7 +199,7 @@ bool CMainFrame::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_INDICATOR_READ, &CMainFrame::OnUpdateDisabled},
         {ID_INDICATOR_LINE, &CMainFrame::OnUpdateDisabled},
         {ID_INDICATOR_COLUMN, &CMainFrame::OnUpdateDisabled},
-        {IDC_SEARCH_HISTORY, &CMainFrame::OnUpdateDisabled},
+        {IDC_SEARCH_HISTORY, &CMainFrame::OnUpdateSearchHistory},
     };
     return map.Dispatch(*this, id, code, ui) || fw::MDIFrameWnd::HandleCommand(id, code, ui);
 }

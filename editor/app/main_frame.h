@@ -17,6 +17,10 @@
 #include "framework/status_bar.h"
 #include "framework/toolbar.h"
 
+#include <memory>
+
+class SearchHistory;
+
 class DocFileAccess;
 class Profile;
 class MacroRecorderHook;
@@ -95,6 +99,7 @@ protected:
     void OnDropFiles(const std::vector<std::string>& files) override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui) override;
+    bool OnControlNotify(UINT id, UINT code, HWND control) override;
 
 private:
     // The first toolbar: taller than its buttons, for the search box.
@@ -108,6 +113,10 @@ private:
     bool CreateSearchHistoryBox();
     bool CreateStatusBar();
     void WriteSearchHistory();
+    // main_frame_search.cpp: the history the editor windows search from.
+    void StartSearchHistory();
+    void StopSearchHistory();
+    void OnUpdateSearchHistory(fw::CmdUI& ui);
     void SaveAllModifiedUnderOwnNames();
 
     // Commands
@@ -137,6 +146,7 @@ private:
     fw::ToolBar m_toolBar2;
     fw::StatusBar m_statusBar;
     HWND m_searchBox = nullptr;
+    std::unique_ptr<SearchHistory> m_history;
     UINT_PTR m_nTimer = 0;
     bool m_bTimerStarted = false;
     AutoSaveClock m_autoSave;

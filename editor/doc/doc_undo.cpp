@@ -74,6 +74,9 @@ void MarlDocCore::ReplayRecord(const UndoRecord& record)
     case RecordKind::Transpose:
         TransposeChars(pos);
         break;
+    case RecordKind::Replace:
+        ReplaceSpan(pos, pos + record.replacedBy, {record.data.get(), record.length}, line);
+        break;
     }
     m_nChangeDelta = static_cast<int>(static_cast<std::int64_t>(GetLength()) - before);
 }

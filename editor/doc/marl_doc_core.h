@@ -159,6 +159,10 @@ public:
     // return the change of length.
     int TabsToBlanks(TextPos from, TextPos to, int line);
     int BlanksToTabs(TextPos from, TextPos to, int line);
+    // Puts text in place of [from, to) as one journal record, so that one
+    // undo brings the old text back.  False (text unchanged) when memory is
+    // short.
+    bool ReplaceSpan(TextPos from, TextPos to, std::string_view text, int line);
 
     // ---- Journal
     // Replays the newest record; returns its position (kNoPos when there is
@@ -178,6 +182,11 @@ public:
     bool m_bUnixFile = false; // saved with LF line ends, else CR LF
     bool m_bSaving = false;   // a save or temporary copy is being written
     FileStatus m_status;      // the file as last read or written
+    TextPos m_nLastMatchLength = 0; // characters the last pattern search found
+
+    // Holds the text locked for one operation unless it was locked already
+    // (GetSpans and PieceFrom need the lock).
+    GapBuffer::Access AccessText() const { return GapBuffer::Access(m_text); }
 
 private:
     class SavingScope;

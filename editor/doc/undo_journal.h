@@ -19,6 +19,7 @@ enum class RecordKind : std::uint32_t {
     Indent = 6,      // first line start, lines
     Unindent = 7,    // first line start, removed byte per line (0: none)
     Transpose = 8,   // position
+    Replace = 9,     // position, replaced bytes, length of their replacement
 };
 
 struct UndoRecord {
@@ -29,6 +30,7 @@ struct UndoRecord {
     TextPos length = 0;
     std::unique_ptr<char[]> data; // exactly `length` bytes, kinds 3, 5 and 7
     TextPos lines = 0;            // lines concerned, kinds 6 and 7
+    TextPos replacedBy = 0;       // kind 9: the length of the text now standing there
 };
 
 inline UndoRecord MakeRecord(RecordKind kind, TextPos position, int caretLine, TextPos length = 0)

@@ -10,8 +10,11 @@
 #include "editor/view/doc_view_text.h"
 #include "editor/view/view_drop_target.h"
 #include "editor/view/view_geometry.h"
+#include "editor/view/view_navigation.h"
+#include "editor/view/view_search.h"
 #include "editor/view/view_settings.h"
 #include "framework/application.h"
+#include "framework/common_dialogs.h"
 #include "resource.h"
 
 namespace {
@@ -39,7 +42,11 @@ HCURSOR MakeLineCursor()
 
 } // namespace
 
-CMarlView::CMarlView() = default;
+CMarlView::CMarlView()
+    : m_search(std::make_unique<ViewSearch>(*this)),
+      m_navigation(std::make_unique<ViewNavigation>(*this))
+{
+}
 
 CMarlView::~CMarlView() = default;
 
@@ -62,6 +69,8 @@ bool CMarlView::HasSelection() const
 
 LRESULT CMarlView::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (msg == fw::FindReplaceDialog::Message())
+        return m_search->OnFindReplaceMessage(lParam);
     switch (msg) {
     case WM_CREATE:
         if (!OnCreate())
@@ -164,7 +173,9 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_SHOW_HIDDEN, &CMarlView::OnToggleShowHidden},
         {ID_SHOW_HIDDEN, &CMarlView::OnUpdateShowHidden},
     };
-    return map.Dispatch(*this, id, code, ui) || fw::View::HandleCommand(id, code, ui);
+    return map.Dispatch(*this, id, code, ui) || m_search->HandleCommand(id, code, ui) ||
+           m_navigation->HandleCommand(id, code, ui) ||
+           fw::View::HandleCommand(id, code, ui);
 }
 
 // ---- Creation, size, focus --------------------------------------------------
@@ -189,6 +200,7 @@ bool CMarlView::OnCreate()
 
 void CMarlView::OnDestroy()
 {
+    m_search->OnViewDestroyed();
     RevokeDropTarget();
     if (m_bHasCaret)
         OnKillFocus();

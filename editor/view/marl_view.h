@@ -21,6 +21,8 @@ class CMarlDoc;
 class MarlDocCore;
 class TextBlock;
 class ViewDropTarget;
+class ViewNavigation;
+class ViewSearch;
 
 // The editor's accelerator table (every key of the editor windows), built
 // from the key map; the frame translates with it.  The caller owns it.
@@ -64,6 +66,7 @@ public:
     bool IsColouring() const { return m_bColouring; }
     bool IsShowHidden() const { return m_bShowHidden; }
     bool IsCaretHidden() const { return m_bCaretHidden; }
+    ViewSearch& Search() { return *m_search; }
     long GetScrollScale() const { return m_nScrollScale; }
     int GetLineHeight() const { return m_nLineHeight; }
     int GetCharWidth() const { return m_nCharWidth; }
@@ -220,4 +223,6 @@ private:
     unsigned char m_lastTyped = 0;
     TopCommentTracker m_comments;
     std::unique_ptr<ViewDropTarget> m_dropTarget;
+    std::unique_ptr<ViewSearch> m_search; // Find, Replace and Find next
+    std::unique_ptr<ViewNavigation> m_navigation; // bookmarks, braces, select all
 };

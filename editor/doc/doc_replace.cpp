@@ -1,0 +1,40 @@
+// One replacement of a range as a single journal record: Replace All puts
+// its whole result in place with it, so that the user undoes it in one step
+// and the older records stay.
+#include "editor/doc/byte_scan.h"
+#include "editor/doc/marl_doc_core.h"
+
+#include <algorithm>
+#include <new>
+
+bool MarlDocCore::ReplaceSpan(TextPos from, TextPos to, std::string_view text, int line)
+{
+    GapBuffer::Access access(m_text);
+    to = std::min(to, GetLength());
+    from = std::min(from, to);
+    const TextPos old = to - from;
+    if (text.size() > kMaxTextLength - (GetLength() - old))
+        return false;
+    const auto size = static_cast<TextPos>(text.size());
+    // All room first, so that running short changes nothing.
+    if (size > old && !MakeRoom(to, size - old))
+        return false;
+    UndoRecord record = MakeRecord(RecordKind::Replace, from, line, old);
+    record.replacedBy = size;
+    record.data.reset(new (std::nothrow) char[old == 0 ? 1 : old]);
+    if (record.data)
+        m_text.CopyOut(from, to, record.data.get());
+    const auto removedLines = static_cast<int>(m_text.Count(from, to, '\n'));
+    const auto addedLines = static_cast<int>(byte_scan::Count(text.data(), text.size(), '\n'));
+    m_nLineCount += addedLines - removedLines;
+    m_text.Erase(from, old);
+    m_text.Insert(from, text.data(), size);
+    m_bModified = true;
+    if (record.data)
+        Journal(std::move(record));
+    m_text.TrimGap();
+    // Views follow as for a deletion of the old span and an insertion.
+    Announce(from, -static_cast<std::int64_t>(old), -removedLines);
+    Announce(from, size, addedLines);
+    return true;
+}
