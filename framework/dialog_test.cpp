@@ -16,7 +16,7 @@ namespace {
 
 using fw::test::Click;
 using fw::test::OwnerWindow;
-using fw::test::ReplaceText;
+using fw::test::SetEditText;
 using fw::test::StepRunner;
 using fw::test::TypeText;
 
@@ -136,8 +136,8 @@ TEST_F(DialogTest, ValuesGoIntoTheControlsAndComeBackEdited)
                   shownInControls.dropText = Text(dlg, IDC_TEST_DROPLIST);
               },
               [&] {
-                  ReplaceText(Item(dlg, IDC_TEST_NAME), "delta");
-                  ReplaceText(Item(dlg, IDC_TEST_NUMBER), "7");
+                  SetEditText(Item(dlg, IDC_TEST_NAME), "delta");
+                  SetEditText(Item(dlg, IDC_TEST_NUMBER), "7");
                   Click(Item(dlg, IDC_TEST_FLAG));
                   Click(Item(dlg, IDC_TEST_RADIO_THIRD));
                   SendMessageA(Item(dlg, IDC_TEST_LIST), LB_SETCURSEL, 0, 0);
@@ -170,7 +170,7 @@ TEST_F(DialogTest, CancelLeavesTheValuesAlone)
 {
     Values in{"alpha", 12, true, 0, 1, "green", "beta", "Center"};
     DataDialog dlg(owner.GetHwnd(), in);
-    INT_PTR result = RunModal(dlg, {[&] { ReplaceText(Item(dlg, IDC_TEST_NAME), "changed"); },
+    INT_PTR result = RunModal(dlg, {[&] { SetEditText(Item(dlg, IDC_TEST_NAME), "changed"); },
                                     [&] { Click(Item(dlg, IDCANCEL)); }});
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(dlg.values.name, "alpha");
@@ -251,7 +251,7 @@ TEST_F(DialogTest, NumberOutsideItsRangeKeepsTheDialogOpenWithTheFocusOnIt)
             messages.shown.clear();
             dlg.values.number = 12;
             SetFocus(Item(dlg, IDC_TEST_NAME));
-            ReplaceText(field, c.typed);
+            SetEditText(field, c.typed);
             if (c.accepted) {
                 SCOPED_TRACE(std::string("typed \"") + c.typed + "\"");
                 EXPECT_TRUE(dlg.UpdateData(true));
@@ -286,9 +286,9 @@ TEST_F(DialogTest, RangeErrorThenCorrectionCloses)
 {
     MessageRecorder messages;
     DataDialog dlg(owner.GetHwnd(), Values{"", 12, false, 0, 0, "", "", ""});
-    INT_PTR result = RunModal(dlg, {[&] { ReplaceText(Item(dlg, IDC_TEST_NUMBER), "40"); },
+    INT_PTR result = RunModal(dlg, {[&] { SetEditText(Item(dlg, IDC_TEST_NUMBER), "40"); },
                                     [&] { Click(Item(dlg, IDOK)); },
-                                    [&] { ReplaceText(Item(dlg, IDC_TEST_NUMBER), "31"); },
+                                    [&] { SetEditText(Item(dlg, IDC_TEST_NUMBER), "31"); },
                                     [&] { Click(Item(dlg, IDOK)); }});
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(dlg.values.number, 31);

@@ -10,7 +10,7 @@
 
 namespace {
 
-using fw::test::ReplaceText;
+using fw::test::SetEditText;
 using fw::test::StepRunner;
 
 class CountingPage : public fw::PropertyPage {
@@ -129,7 +129,7 @@ TEST_F(PropertySheetTest, InvalidPageCanNeitherBeLeftNorConfirmed)
     INT_PTR result = Run({
         [&] {
             numbersPage = CurrentPage();
-            ReplaceText(numbers.GetItem(IDC_TEST_PAGE_VALUE), "61");
+            SetEditText(numbers.GetItem(IDC_TEST_PAGE_VALUE), "61");
             PropSheet_SetCurSel(sheet.GetHwnd(), nullptr, 0);
             EXPECT_EQ(CurrentPage(), numbersPage) << "the tab change was refused";
             EXPECT_EQ(GetFocus(), numbers.GetItem(IDC_TEST_PAGE_VALUE));
@@ -141,18 +141,18 @@ TEST_F(PropertySheetTest, InvalidPageCanNeitherBeLeftNorConfirmed)
             EXPECT_TRUE(IsWindow(sheet.GetHwnd())) << "OK was refused";
             EXPECT_EQ(shown.size(), 2u);
             EXPECT_EQ(numbers.applied, 0);
-            ReplaceText(numbers.GetItem(IDC_TEST_PAGE_VALUE), "59");
+            SetEditText(numbers.GetItem(IDC_TEST_PAGE_VALUE), "59");
             PropSheet_SetCurSel(sheet.GetHwnd(), nullptr, 0);
             EXPECT_EQ(CurrentPage(), editor.GetHwnd());
             EXPECT_EQ(editor.GetItemText(IDC_TEST_PAGE_VALUE), "8");
-            ReplaceText(editor.GetItem(IDC_TEST_PAGE_VALUE), "33");
+            SetEditText(editor.GetItem(IDC_TEST_PAGE_VALUE), "33");
             Press(PSBTN_OK);
         },
         [&] {
             EXPECT_TRUE(IsWindow(sheet.GetHwnd())) << "OK was refused on the other page too";
             ASSERT_EQ(shown.size(), 3u);
             EXPECT_EQ(shown[2], "Please enter an integer between 1 and 32.");
-            ReplaceText(editor.GetItem(IDC_TEST_PAGE_VALUE), "4");
+            SetEditText(editor.GetItem(IDC_TEST_PAGE_VALUE), "4");
             Press(PSBTN_OK);
         },
     });

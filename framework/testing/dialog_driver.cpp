@@ -125,7 +125,7 @@ void TypeText(HWND control, const std::string& text)
         SendMessageA(control, WM_CHAR, c, 1);
 }
 
-void ReplaceText(HWND edit, const std::string& text)
+void SetEditText(HWND edit, const std::string& text)
 {
     SendMessageA(edit, EM_SETSEL, 0, -1);
     SendMessageA(edit, WM_CLEAR, 0, 0);

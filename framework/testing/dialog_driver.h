@@ -74,7 +74,7 @@ std::string ItemText(HWND dialog, int id);
 
 // Keyboard-like edits and clicks through real messages.
 void TypeText(HWND control, const std::string& text);
-void ReplaceText(HWND edit, const std::string& text);
+void SetEditText(HWND edit, const std::string& text);
 void Click(HWND button);
 void ClickButton(HWND dialog, int id);
 
