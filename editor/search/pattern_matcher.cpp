@@ -7,6 +7,8 @@ namespace {
 
 std::string_view UpToNul(std::string_view text)
 {
+    if (text.empty())
+        return text; // an empty view may have no data to scan
     const void* nul = std::memchr(text.data(), '\0', text.size());
     if (!nul)
         return text;
