@@ -22,3 +22,20 @@
 #define IDC_PROP_STATUS 1202
 #define IDC_PROP_UNIX 1203
 #define IDC_PROP_READONLY 1204
+
+// ---- Conversions of the editor window (Edit, Convert and Reformat...)
+#define ID_CONVERT_UPPER 32821
+#define ID_CONVERT_LOWER 32822
+#define ID_CONVERT_DECIMAL 32823
+#define ID_CONVERT_HEX 32824
+#define ID_CONVERT_OCTAL 32825
+#define ID_REFORMAT 32858
+#define ID_BLANKS_TO_TABS 32862
+#define ID_TABS_TO_BLANKS 32863
+#define ID_ANSI_TO_OEM 32872
+#define ID_OEM_TO_ANSI 32873
+
+// ---- "Reformat" dialog
+#define IDD_REFORMAT 156
+#define IDC_REFORMAT_LENGTH 1045
+#define IDC_REFORMAT_KEEP 1046

@@ -164,7 +164,8 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_SHOW_HIDDEN, &CMarlView::OnToggleShowHidden},
         {ID_SHOW_HIDDEN, &CMarlView::OnUpdateShowHidden},
     };
-    return map.Dispatch(*this, id, code, ui) || fw::View::HandleCommand(id, code, ui);
+    return map.Dispatch(*this, id, code, ui) || HandleConvertCommand(id, code, ui) ||
+           fw::View::HandleCommand(id, code, ui);
 }
 
 // ---- Creation, size, focus --------------------------------------------------
