@@ -99,6 +99,18 @@ TEST_F(Convert, TabsToBlanksGrowsTheSelectionFromItsLineStart)
     EXPECT_EQ(DocText(), "a\tb\n");
 }
 
+TEST_F(Convert, BookmarksInsideTheConvertedRangeGoAndThoseBehindMove)
+{
+    OpenText("bm.c", "a\tb\nc\n");
+    View()->Bookmarks()[0] = 2;
+    View()->Bookmarks()[1] = 4;
+    SelectRight(3);
+    Command(ID_TABS_TO_BLANKS);
+    EXPECT_EQ(DocText(), "a   b\nc\n");
+    EXPECT_EQ(View()->Bookmarks()[0], kNoPos);
+    EXPECT_EQ(View()->Bookmarks()[1], 6u);
+}
+
 TEST_F(Convert, ShiftKeysIndentTheSelectedLines)
 {
     OpenText("s.c", "one\ntwo\nthree\n");
