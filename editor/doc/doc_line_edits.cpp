@@ -207,10 +207,11 @@ int MarlDocCore::BlanksToTabs(TextPos from, TextPos to, int line)
         start, end, tab_conversion::CompressBlanks(text, m_services.settings.TabLength()), line);
 }
 
-// Replaces [from, to) as a deletion and an insertion (two records).  The
-// room is made first, so a shortage leaves the text as it was.
-int MarlDocCore::ReplaceRange(TextPos from, TextPos to, const std::string& replacement, int line)
+// Replaces [from, to) as a deletion and an insertion (two records, one undo
+// step).  The room is made first, so a shortage leaves the text as it was.
+int MarlDocCore::ReplaceRange(TextPos from, TextPos to, std::string_view replacement, int line)
 {
+    JournalGroup group(*this);
     if (replacement.size() > kMaxTextLength - (GetLength() - (to - from)) ||
         !MakeRoom(from, static_cast<TextPos>(replacement.size())))
         return 0;

@@ -26,8 +26,16 @@ TextPos MarlDocCore::Redo(int& line)
 
 TextPos MarlDocCore::Replay(RecordList& from, int& line)
 {
-    UndoRecord record = from.Pop();
-    ReplayRecord(record);
+    // A step's reversals form a step of the other list in their turn.
+    JournalGroup group(*this);
+    int delta = 0;
+    UndoRecord record;
+    do {
+        record = from.Pop();
+        ReplayRecord(record);
+        delta += m_nChangeDelta;
+    } while (record.joined && !from.Empty());
+    m_nChangeDelta = delta;
     bool linesChanged = record.kind == RecordKind::Indent || record.kind == RecordKind::Unindent;
     line = linesChanged ? -1 : record.caretLine;
     // A redo after other edits may refer to text that is gone.
@@ -50,15 +58,12 @@ void MarlDocCore::ReplayRecord(const UndoRecord& record)
     case RecordKind::DeleteByte:
         InsertByte(pos, static_cast<char>(record.byte), line, false);
         break;
-    case RecordKind::CaseChange: {
-        // Written back as it was, without a record of its own.
-        TextPos n = std::min(record.length, GetLength() - pos);
-        for (TextPos i = 0; i < n; ++i)
-            m_text.Set(pos + i, record.data[i]);
-        m_bModified = true;
-        Announce(pos, 0, 0);
+    case RecordKind::CaseChange:
+        // Journals the bytes it writes over, so that redo brings them back.
+        OverwriteRange(
+            pos, std::string_view(record.data.get(), std::min(record.length, GetLength() - pos)),
+            line);
         break;
-    }
     case RecordKind::InsertBlock:
         DeleteBlock(pos, record.length, line, kNoPos);
         break;

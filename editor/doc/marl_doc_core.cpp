@@ -59,6 +59,7 @@ bool MarlDocCore::IsWordChar(unsigned char c)
 void MarlDocCore::Journal(UndoRecord&& record)
 {
     m_bModified = true;
+    record.joined = m_bGrouping && m_nGrouped++ > 0;
     (m_bJournalToRedo ? m_redo : m_undo).Push(std::move(record));
 }
 

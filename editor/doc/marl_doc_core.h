@@ -163,6 +163,17 @@ public:
     // undo brings the old text back.  False (text unchanged) when memory is
     // short.
     bool ReplaceSpan(TextPos from, TextPos to, std::string_view text, int line);
+    // ---- Conversions, each one undo step (doc_convert_edits.cpp)
+    // Writes `bytes` over the text from `from` as one case change; false
+    // when no byte differs.
+    bool OverwriteRange(TextPos from, std::string_view bytes, int line);
+    // ASCII letters of [from, to) to upper (lower) case.
+    bool ConvertCase(TextPos from, TextPos to, bool upper, int line);
+    // Replaces [from, to) by `text`; returns the change of length.
+    int ReplaceText(TextPos from, TextPos to, std::string_view text, int line);
+    // Refills [from, to) to lines of lineLength columns; false when every
+    // line fitted (the text is then unchanged).
+    bool ReformatRange(TextPos from, TextPos to, int lineLength, bool keepBreaks, int line);
 
     // ---- Journal
     // Replays the newest record; returns its position (kNoPos when there is
@@ -190,6 +201,29 @@ public:
 
 private:
     class SavingScope;
+    // The records journalled while it lives are undone and redone as one
+    // step (nested groups join the outermost).
+    class JournalGroup {
+    public:
+        explicit JournalGroup(MarlDocCore& doc) : m_doc(doc), m_outer(!doc.m_bGrouping)
+        {
+            if (m_outer) {
+                doc.m_bGrouping = true;
+                doc.m_nGrouped = 0;
+            }
+        }
+        JournalGroup(const JournalGroup&) = delete;
+        JournalGroup& operator=(const JournalGroup&) = delete;
+        ~JournalGroup()
+        {
+            if (m_outer)
+                m_doc.m_bGrouping = false;
+        }
+
+    private:
+        MarlDocCore& m_doc;
+        bool m_outer;
+    };
 
     bool MakeRoom(TextPos pos, TextPos size);
     void Announce(TextPos pos, std::int64_t delta, std::int64_t lineDelta);
@@ -207,7 +241,7 @@ private:
     TextPos LinesStartingIn(TextPos start, TextPos end) const;
     TextPos IndentLines(TextPos start, TextPos lines, const char* chars, TextPos end, int line);
     TextPos UnindentLines(TextPos start, TextPos lines, int line);
-    int ReplaceRange(TextPos from, TextPos to, const std::string& replacement, int line);
+    int ReplaceRange(TextPos from, TextPos to, std::string_view replacement, int line);
     TextPos Replay(RecordList& from, int& line);
     void ReplayRecord(const UndoRecord& record);
 
@@ -226,6 +260,8 @@ private:
     int m_nLineCount = 0;
     bool m_bJournalToRedo = false; // an undo runs: its reversal goes to the redo list
     bool m_bInRedo = false;        // a redo runs: no automatic indentation
+    bool m_bGrouping = false;      // records journalled now are one step
+    int m_nGrouped = 0;            // records journalled in the open group
     int m_nChangeDelta = 0;
     RecordList m_undo;
     RecordList m_redo;

@@ -31,6 +31,7 @@ struct UndoRecord {
     std::unique_ptr<char[]> data; // exactly `length` bytes, kinds 3, 5 and 7
     TextPos lines = 0;            // lines concerned, kinds 6 and 7
     TextPos replacedBy = 0;       // kind 9: the length of the text now standing there
+    bool joined = false;          // undone together with the record before it
 };
 
 inline UndoRecord MakeRecord(RecordKind kind, TextPos position, int caretLine, TextPos length = 0)

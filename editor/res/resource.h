@@ -85,6 +85,17 @@
 #define ID_WORKSET_LOAD 32812
 #define ID_PRINT_PREVIEW_BUTTON 57608
 #define ID_FIND_IN_FILES 32844
+// Conversions of the editor window (Edit, Convert and Reformat...)
+#define ID_CONVERT_UPPER 32821
+#define ID_CONVERT_LOWER 32822
+#define ID_CONVERT_DECIMAL 32823
+#define ID_CONVERT_HEX 32824
+#define ID_CONVERT_OCTAL 32825
+#define ID_REFORMAT 32858
+#define ID_BLANKS_TO_TABS 32862
+#define ID_TABS_TO_BLANKS 32863
+#define ID_ANSI_TO_OEM 32872
+#define ID_OEM_TO_ANSI 32873
 // The editor window: go to the line stored in the document
 #define ID_GOTO_STORED_LINE 119
 // Option sheet pages
@@ -128,6 +139,9 @@
 #define IDC_FIF_INCLUDE 1029
 #define IDC_RESULTS_LIST 101
 #define IDC_RESULTS_TOUCH 1022
+// Reformat dialog (156)
+#define IDC_REFORMAT_LENGTH 1045
+#define IDC_REFORMAT_KEEP 1046
 
 // ---- Strings -----------------------------------------------------------------
 #define IDS_FILE_MODIFIED 32820
@@ -137,6 +151,7 @@
 #define IDD_DOC_PROPERTIES 240
 #define IDD_FIND_IN_FILES 124
 #define IDD_SEARCH_RESULTS 125
+#define IDD_REFORMAT 156
 
 // ---- Menus, icons, accelerators and bitmaps -----------------------------------
 #define IDR_MAINFRAME 2

@@ -174,7 +174,7 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_SHOW_HIDDEN, &CMarlView::OnUpdateShowHidden},
     };
     return map.Dispatch(*this, id, code, ui) || m_search->HandleCommand(id, code, ui) ||
-           m_navigation->HandleCommand(id, code, ui) ||
+           m_navigation->HandleCommand(id, code, ui) || HandleConvertCommand(id, code, ui) ||
            fw::View::HandleCommand(id, code, ui);
 }
 

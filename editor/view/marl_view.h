@@ -167,6 +167,17 @@ private:
     void OnUpdateNeedsWritable(fw::CmdUI& ui);
     void OnUpdatePaste(fw::CmdUI& ui);
 
+    // Conversions (view_convert.cpp)
+    bool HandleConvertCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui);
+    void OnConvert(UINT id);
+    void OnReformat();
+    void OnUpdateReformat(fw::CmdUI& ui);
+    void OnCapitalize();
+    void OnTranspose();
+    void OnShift(UINT id);
+    void AfterConversion(TextPos from, TextPos to, long delta, TextPos caret, TextPos selStart,
+                         TextPos selEnd);
+
     // ---- view_mouse.cpp
     TextPos PositionAt(int x, int y) const;
     void OnLButtonDown(UINT flags, int x, int y);

@@ -1,0 +1,2 @@
+# Text conversions over a 10 MB selection against a plain copy of it.
+tv_benchmark(convert_bench SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/convert_bench.cpp LIBS marl_doc_testing)
