@@ -70,6 +70,12 @@ function(tv_script_test name)
         ENVIRONMENT "TV_BUILD_DIR=${CMAKE_BINARY_DIR};TV_SOURCE_DIR=${PROJECT_SOURCE_DIR};TV_WINE_PREFIX=${TV_WINE_PREFIX}")
 endfunction()
 
+# The editor's resource parts that its .rc files include: windres gives
+# ninja no list of them, so a changed part must be named.
+set(TV_EDITOR_RC_PARTS ${PROJECT_SOURCE_DIR}/editor/res/view.rc
+    ${PROJECT_SOURCE_DIR}/editor/res/view_search.rc ${PROJECT_SOURCE_DIR}/editor/res/resource.h
+    ${PROJECT_SOURCE_DIR}/framework/res/fw.rc ${PROJECT_SOURCE_DIR}/framework/res/fw_resource.h)
+
 # tv_e2e(NAME [PROGRAM...]): the end-to-end script e2e/NAME.sh of the calling
 # folder, given the paths of the programs (targets) it drives, in order.
 function(tv_e2e name)

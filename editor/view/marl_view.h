@@ -171,6 +171,7 @@ private:
     bool HandleConvertCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui);
     void OnConvert(UINT id);
     void OnReformat();
+    void DropBookmarksIn(TextPos from, TextPos to);
     void OnUpdateReformat(fw::CmdUI& ui);
     void OnCapitalize();
     void OnTranspose();

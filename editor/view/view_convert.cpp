@@ -42,6 +42,7 @@ void CMarlView::OnConvert(UINT id)
     const TextPos to = selected ? std::max(m_pos.selStart, m_pos.selEnd) : m_pos.caret + 1;
     const int line = static_cast<int>(m_pos.caretLine);
     if (id == ID_CONVERT_UPPER || id == ID_CONVERT_LOWER) {
+        DropBookmarksIn(from, to);
         if (text.ConvertCase(from, to, id == ID_CONVERT_UPPER, line))
             AfterConversion(from, to, 0, m_pos.caret, m_pos.selStart, m_pos.selEnd);
         return;
@@ -59,6 +60,7 @@ void CMarlView::OnConvert(UINT id)
         if (number.empty())
             return;
         const TextPos end = from + static_cast<TextPos>(number.size());
+        DropBookmarksIn(from, to);
         const int delta = text.ReplaceText(from, to, number, line);
         AfterConversion(from, to, delta, end, from, end);
         return;
@@ -69,10 +71,12 @@ void CMarlView::OnConvert(UINT id)
             CharToOemBuffA(bytes.data(), bytes.data(), static_cast<DWORD>(bytes.size()));
         else
             OemToCharBuffA(bytes.data(), bytes.data(), static_cast<DWORD>(bytes.size()));
+        DropBookmarksIn(from, to);
         if (text.OverwriteRange(from, bytes, line))
             AfterConversion(from, to, 0, m_pos.caret, m_pos.selStart, m_pos.selEnd);
         return;
     default: {
+        DropBookmarksIn(text.LineStart(from), to);
         const int delta = id == ID_TABS_TO_BLANKS ? text.TabsToBlanks(from, to, line)
                                                   : text.BlanksToTabs(from, to, line);
         const TextPos end = static_cast<TextPos>(static_cast<long>(to) + delta);
@@ -93,6 +97,7 @@ void CMarlView::OnReformat()
     const TextPos from = std::min(m_pos.selStart, m_pos.selEnd);
     const TextPos to = std::max(m_pos.selStart, m_pos.selEnd);
     const TextPos before = Text().GetLength();
+    DropBookmarksIn(from, to);
     if (!Text().ReformatRange(from, to, dialog.m_nLineLength, dialog.m_bKeepBreaks,
                               static_cast<int>(m_pos.caretLine)))
         return;
@@ -117,6 +122,7 @@ void CMarlView::OnCapitalize()
     Text().CapitalizeWord(m_pos.caret, start, end);
     if (start == kNoPos || end == kNoPos || end <= start)
         return;
+    DropBookmarksIn(start, end);
     if (selected)
         AfterConversion(start, end, 0, m_pos.caret, selStart, selEnd);
     else
@@ -131,6 +137,7 @@ void CMarlView::OnTranspose()
     MarlDocCore& text = Text();
     if (text.GetLength() < 2 || m_pos.caret > text.GetLength() - 2)
         return;
+    DropBookmarksIn(m_pos.caret, m_pos.caret + 2);
     text.TransposeChars(m_pos.caret);
     AfterConversion(m_pos.caret, m_pos.caret + 2, 0, m_pos.caret, m_pos.selStart, m_pos.selEnd);
 }
@@ -144,6 +151,10 @@ void CMarlView::OnShift(UINT id)
     const TextPos from = std::min(m_pos.selStart, m_pos.selEnd);
     const TextPos to = std::max(m_pos.selStart, m_pos.selEnd);
     const int line = static_cast<int>(m_pos.caretLine);
+    // The caret at the selection's end moves with it; the other end, the
+    // anchor, goes to the start of its line.
+    const bool caretAtEnd = m_pos.caret == to;
+    DropBookmarksIn(text.LineStart(from), to);
     const long delta = id == ID_SHIFT_RIGHT
                            ? static_cast<long>(text.IndentBlock(from, to, line))
                            : -static_cast<long>(text.UnindentBlock(from, to, line));
@@ -151,23 +162,28 @@ void CMarlView::OnShift(UINT id)
         return;
     const TextPos start = text.LineStart(from);
     const TextPos end = static_cast<TextPos>(static_cast<long>(to) + delta);
-    // The caret at the selection's end moves with it; the other end, the
-    // anchor, goes to the start of its line.
-    const TextPos caret = m_pos.caret == to ? end : start;
+    const TextPos caret = caretAtEnd ? end : start;
     AfterConversion(start, to, delta, caret, start, end);
 }
 
-// [from, to) was converted, `delta` bytes longer: bookmarks inside it are
-// dropped, those behind it move; every view recounts, and this one gets its
-// caret and selection.
+// Bookmarks inside [from, to) are dropped: called before an edit that
+// changes the length (the document's notices would move them to its start)
+// or after one that writes in place.
+void CMarlView::DropBookmarksIn(TextPos from, TextPos to)
+{
+    for (TextPos& mark : m_pos.bookmarks)
+        if (mark != kNoPos && mark >= from && mark < to)
+            mark = kNoPos;
+}
+
+// [from, to) was converted (the document's notices moved what lies behind
+// it): every view recounts, and this one gets its caret and selection.
 void CMarlView::AfterConversion(TextPos from, TextPos to, long delta, TextPos caret,
                                 TextPos selStart, TextPos selEnd)
 {
-    for (TextPos& mark : m_pos.bookmarks) {
-        if (mark == kNoPos || mark < from)
-            continue;
-        mark = mark < to ? kNoPos : static_cast<TextPos>(static_cast<long>(mark) + delta);
-    }
+    (void)from;
+    (void)to;
+    (void)delta;
     CMarlDoc* doc = GetDocument();
     doc->SyncModified();
     // One bulk notice: every view recounts its lines and repaints.
