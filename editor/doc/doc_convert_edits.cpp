@@ -26,6 +26,12 @@ bool MarlDocCore::OverwriteRange(TextPos from, std::string_view bytes, int line)
     JournalBytes(MakeRecord(RecordKind::CaseChange, from + first, line), from + first,
                  last - first);
     char* out = m_text.GapAt(from + n);
+    // A replayed record may land on other text than it was made for: line
+    // feeds written over or in keep the line count true.
+    const auto count = [](const char* p, TextPos k) {
+        return static_cast<int>(std::count(p, p + k, '\n'));
+    };
+    m_nLineCount += count(bytes.data() + first, last - first) - count(out + from + first, last - first);
     std::memcpy(out + from + first, bytes.data() + first, last - first);
     Announce(from + first, 0, 0);
     return true;
