@@ -114,6 +114,7 @@
 #define IDC_PROP_STATUS 1202
 #define IDC_PROP_UNIX 1203
 #define IDC_PROP_READONLY 1204
+#define IDC_GOTO_LINE 1030
 // Find in files dialog (124) and its results window (125)
 #define IDC_FIF_SEARCH_FOR 1020
 #define IDC_FIF_FILE_SPEC 1001
@@ -135,6 +136,7 @@
 // ---- Dialogs -----------------------------------------------------------------
 #define IDD_ABOUTBOX 100
 #define IDD_DOC_PROPERTIES 240
+#define IDD_GOTO_LINE 108
 #define IDD_FIND_IN_FILES 124
 #define IDD_SEARCH_RESULTS 125
 

@@ -10,6 +10,7 @@
 #include "editor/view/doc_view_text.h"
 #include "editor/view/view_drop_target.h"
 #include "editor/view/view_geometry.h"
+#include "editor/view/view_jump.h"
 #include "editor/view/view_navigation.h"
 #include "editor/view/view_search.h"
 #include "editor/view/view_settings.h"
@@ -44,7 +45,8 @@ HCURSOR MakeLineCursor()
 
 CMarlView::CMarlView()
     : m_search(std::make_unique<ViewSearch>(*this)),
-      m_navigation(std::make_unique<ViewNavigation>(*this))
+      m_navigation(std::make_unique<ViewNavigation>(*this)),
+      m_jump(std::make_unique<ViewJump>(*this))
 {
 }
 
@@ -158,6 +160,7 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_LINE_COPY, &CMarlView::OnLineCopy},
         {ID_LINE_CUT, &CMarlView::OnLineCut},
         {ID_LINE_CUT, &CMarlView::OnUpdateNeedsWritable},
+        {ID_CLIPBOARD_APPEND, &CMarlView::OnAppendClipboard},
         {ID_CLIPBOARD_APPEND, &CMarlView::OnUpdateNeedsSelection},
         {ID_SHIFT_LEFT, &CMarlView::OnUpdateNeedsSelection},
         {ID_SHIFT_RIGHT, &CMarlView::OnUpdateNeedsSelection},
@@ -174,7 +177,7 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_SHOW_HIDDEN, &CMarlView::OnUpdateShowHidden},
     };
     return map.Dispatch(*this, id, code, ui) || m_search->HandleCommand(id, code, ui) ||
-           m_navigation->HandleCommand(id, code, ui) ||
+           m_navigation->HandleCommand(id, code, ui) || m_jump->HandleCommand(id, code, ui) ||
            fw::View::HandleCommand(id, code, ui);
 }
 

@@ -1,10 +1,14 @@
-// Bookmarks, brace matching and Select all from their keys in a real
-// editor window.
+// Bookmarks, brace matching, Select all, the jumps and Append to clipboard
+// from their keys in a real editor window.
 #include "editor/view/view_test_support.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "resource.h"
+#include "framework/message_hook.h"
+#include "framework/testing/dialog_driver.h"
 
 namespace viewtest {
 namespace {
@@ -88,6 +92,102 @@ TEST_F(Navigation, CtrlFSelectsEverythingAndLeavesTheCaret)
     EXPECT_EQ(View()->GetSelStart(), 0u);
     EXPECT_EQ(View()->GetSelEnd(), 8u);
     EXPECT_EQ(View()->GetCaret(), 5u);
+}
+
+TEST_F(Navigation, CtrlLGoesToTheTypedLineAndRefusesNumbersOutOfRange)
+{
+    struct Case {
+        const char* typed;
+        TextPos caret; // afterwards
+        long line;     // afterwards
+        bool refused;  // the range message came and Cancel closed the box
+    } cases[] = {
+        {"3", 6, 3, false},  {"1", 0, 1, false},
+        {"99", 6, 3, false}, // beyond the last line: the last line
+        {"0", 4, 2, true},   {"2000001", 4, 2, true},
+    };
+    OpenText("g.txt", "aa\nbb\ncc");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        View()->SetCaret(4);
+        View()->SetSelection(3, 5);
+        std::string shown;
+        std::vector<std::string> messages;
+        fw::ScopedMessageHook hook([&](HWND, const std::string& text, UINT) {
+            messages.push_back(text);
+            return IDOK;
+        });
+        OnNextDialog("Goto line", [&](HWND dialog) {
+            shown = fw::test::ItemText(dialog, IDC_GOTO_LINE);
+            fw::test::ReplaceText(GetDlgItem(dialog, IDC_GOTO_LINE), c.typed);
+            ClickButton(dialog, IDOK);
+            if (!messages.empty())
+                ClickButton(dialog, IDCANCEL);
+        });
+        Key('L', {VK_CONTROL});
+        ASSERT_TRUE(DialogCame());
+        EXPECT_EQ(shown, "2"); // the current line
+        EXPECT_EQ(View()->GetCaret(), c.caret);
+        EXPECT_EQ(View()->GetCaretLine(), c.line);
+        ASSERT_EQ(messages.size(), c.refused ? 1u : 0u);
+        if (c.refused) {
+            EXPECT_EQ(messages[0], "Please enter an integer between 1 and 2000000.");
+            continue;
+        }
+        EXPECT_EQ(View()->GetCaretColumn(), 1);
+        EXPECT_EQ(View()->GetSelStart(), kNoPos);
+    }
+}
+
+TEST_F(Navigation, CtrlEReturnsToTheLastEditOnlyOnceThereIsOne)
+{
+    OpenText("e.txt", "one\ntwo\nthree\n");
+    EXPECT_FALSE(IsEnabled(ID_LAST_EDIT));
+    View()->SetCaret(7);
+    Chars("x");
+    Key(VK_END, {VK_CONTROL});
+    EXPECT_TRUE(IsEnabled(ID_LAST_EDIT));
+    Key('E', {VK_CONTROL});
+    EXPECT_EQ(View()->GetCaret(), 7u);
+    EXPECT_EQ(View()->GetCaretLine(), 2);
+    EXPECT_EQ(View()->GetCaretColumn(), 4);
+}
+
+TEST_F(Navigation, AltUpAndDownWalkTheEmptyLinesWithoutWrapping)
+{
+    // Empty lines start at 2 and 7; the text is 9 long.
+    const std::string text = "a\n\nb\nc\n\nd";
+    struct Case {
+        TextPos from;
+        UINT key;
+        TextPos to;
+    } cases[] = {
+        {0, VK_DOWN, 2}, {2, VK_DOWN, 7}, {7, VK_DOWN, 9}, // none left: the end
+        {9, VK_UP, 7},   {8, VK_UP, 2},                    // just behind one: the one before
+        {7, VK_UP, 2},   {2, VK_UP, 0},                    // on one: the one before, or the start
+    };
+    OpenText("p.txt", text);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << (c.key == VK_UP ? " up" : " down"));
+        View()->SetCaret(c.from);
+        View()->SetSelection(0, 1);
+        Key(c.key, {VK_MENU});
+        EXPECT_EQ(View()->GetCaret(), c.to);
+        EXPECT_EQ(View()->GetSelStart(), kNoPos);
+    }
+}
+
+TEST_F(Navigation, CtrlBTwiceLeavesBothSelectionsInOrderOnTheClipboard)
+{
+    OpenText("b.txt", "one\ntwo\n");
+    SetClipboardText("start ");
+    Key('B', {VK_CONTROL}); // no selection: nothing
+    EXPECT_EQ(ClipboardText(), "start ");
+    View()->SetSelection(0, 4);
+    Key('B', {VK_CONTROL});
+    View()->SetSelection(4, 7);
+    Key('B', {VK_CONTROL});
+    EXPECT_EQ(ClipboardText(), "start one\r\ntwo");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// Command 119: the caret goes to the start of the line the document was
-// told to show (by the search results window), as Jump to line does.
+// Going to a line: Jump to line, command 119 with the line the document was
+// told to show (by the search results window) and the outline window's
+// message.
 #include "editor/view/marl_view.h"
 
 #include <algorithm>
@@ -8,9 +9,14 @@
 
 void CMarlView::OnGotoStoredLine()
 {
+    GoToLine(GetDocument()->m_nStoredLine);
+}
+
+void CMarlView::GoToLine(long number)
+{
     MarlDocCore& text = Text();
     // Line 0 and 1 both mean the first line; past the end, the last line.
-    const long line = std::max(1L, GetDocument()->m_nStoredLine);
+    const long line = std::max(1L, number);
     const long below = std::min<long>(line - 1, text.GetLineCount());
     SetSelection(kNoPos, kNoPos);
     SetCaret(text.MoveLines(0, static_cast<int>(below)));
