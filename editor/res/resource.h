@@ -51,6 +51,12 @@
 // Document, search, navigation, macros and outline keys (F1 and Shift+F1 are
 // the layer's ID_HELP and ID_CONTEXT_HELP)
 #define ID_FILE_PROPERTIES 32865
+#define ID_FILE_INSERT 32817
+#define ID_TO_UPPERCASE 32821
+#define ID_TO_LOWERCASE 32822
+#define ID_TO_DECIMAL 32823
+#define ID_TO_HEX 32824
+#define ID_TO_OCTAL 32825
 #define ID_FIND_NEXT 127
 #define ID_LAST_EDIT 32860
 #define ID_GOTO_LINE 32826
@@ -87,6 +93,8 @@
 #define ID_FIND_IN_FILES 32844
 // The editor window: go to the line stored in the document
 #define ID_GOTO_STORED_LINE 119
+// Sent by an outline window to its view: go to the one-based line in wParam.
+#define WM_OUTLINE_GOTO_LINE (WM_USER + 99)
 // Option sheet pages
 #define ID_OPTIONS_SETTINGS 32795
 #define ID_OPTIONS_PRINTING 32830

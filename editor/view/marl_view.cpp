@@ -9,6 +9,7 @@
 #include "editor/view/colour_decision.h"
 #include "editor/view/doc_view_text.h"
 #include "editor/view/view_drop_target.h"
+#include "editor/view/view_context_menu.h"
 #include "editor/view/view_geometry.h"
 #include "editor/view/view_jump.h"
 #include "editor/view/view_navigation.h"
@@ -116,6 +117,14 @@ LRESULT CMarlView::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_LBUTTONDBLCLK:
         OnLButtonDblClk(static_cast<UINT>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 0;
+    case WM_RBUTTONUP:
+        // The caret stays where it is.
+        TrackContextMenu(m_hWnd, GetAncestor(m_hWnd, GA_ROOT), HasSelection(), GET_X_LPARAM(lParam),
+                         GET_Y_LPARAM(lParam));
+        return 0;
+    case WM_OUTLINE_GOTO_LINE:
+        OnOutlineGotoLine(static_cast<long>(wParam));
         return 0;
     case WM_TIMER:
         if (wParam == kAutoScrollTimer) {

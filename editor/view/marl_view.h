@@ -114,6 +114,7 @@ private:
 
     // ---- view_stored_line.cpp
     void OnGotoStoredLine();
+    void OnOutlineGotoLine(long line);
 
     // ---- view_clipboard.cpp
     void OnAppendClipboard();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "resource.h"
+#include "editor/view/view_context_menu.h"
 #include "framework/message_hook.h"
 #include "framework/testing/dialog_driver.h"
 
@@ -188,6 +189,51 @@ TEST_F(Navigation, CtrlBTwiceLeavesBothSelectionsInOrderOnTheClipboard)
     View()->SetSelection(4, 7);
     Key('B', {VK_CONTROL});
     EXPECT_EQ(ClipboardText(), "start one\r\ntwo");
+}
+
+// The right button's menu, item by item ("-" a separator).
+std::vector<std::string> MenuItems(HMENU menu)
+{
+    std::vector<std::string> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[64] = "";
+        if (GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION) == 0)
+            lstrcpyA(text, "-");
+        items.push_back(std::to_string(GetMenuItemID(menu, i)) + " " + text);
+    }
+    return items;
+}
+
+TEST(ContextMenu, ListsTheItemsForTheTextUnderTheButtonInOrder)
+{
+    using Items = std::vector<std::string>;
+    EXPECT_EQ(MenuItems(BuildContextMenu(false).get()),
+              (Items{"57669 Help", "57637 Paste", "32817 Insert file", "32859 Select all", "0 -",
+                     "32821 Uppercase", "32822 Lowercase", "0 -", "32865 Properties..."}));
+    EXPECT_EQ(MenuItems(BuildContextMenu(true).get()),
+              (Items{"57669 Help", "57635 Cut", "57634 Copy", "57637 Paste", "32833 Append",
+                     "32859 Select all", "0 -", "32821 Uppercase", "32822 Lowercase",
+                     "32823 Convert to decimal", "32824 Convert to hex", "32825 Convert to octal",
+                     "0 -", "32865 Properties..."}));
+}
+
+TEST_F(Navigation, TheOutlineMessageRestoresAndActivatesTheWindowAtTheLine)
+{
+    OpenText("o1.txt", "a\nb\nc\nd\n");
+    CMarlView* first = View();
+    const HWND firstChild = Child()->GetHwnd();
+    OpenText("o2.txt", "x\n");
+    ShowWindow(firstChild, SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(firstChild));
+    ASSERT_NE(Child()->GetHwnd(), firstChild);
+    first->SetSelection(0, 1);
+    SendMessageA(first->GetHwnd(), WM_OUTLINE_GOTO_LINE, 3, 0);
+    Pump();
+    EXPECT_FALSE(IsIconic(firstChild));
+    EXPECT_EQ(Child()->GetHwnd(), firstChild);
+    EXPECT_EQ(first->GetCaret(), 4u);
+    EXPECT_EQ(first->GetCaretColumn(), 1);
+    EXPECT_EQ(first->GetSelStart(), kNoPos);
 }
 
 } // namespace

@@ -6,10 +6,23 @@
 #include <algorithm>
 
 #include "editor/doc/marl_doc.h"
+#include "framework/frame_wnd.h"
 
 void CMarlView::OnGotoStoredLine()
 {
     GoToLine(GetDocument()->m_nStoredLine);
+}
+
+// The outline window's jump: its view's window comes to the front first.
+void CMarlView::OnOutlineGotoLine(long line)
+{
+    if (fw::FrameWnd* frame = GetParentFrame()) {
+        const HWND child = frame->GetHwnd();
+        if (IsIconic(child))
+            ShowWindow(child, SW_RESTORE);
+        SendMessageA(GetParent(child), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+    }
+    GoToLine(line);
 }
 
 void CMarlView::GoToLine(long number)
