@@ -174,6 +174,8 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_SHIFT_LEFT, &CMarlView::OnUpdateNeedsSelection},
         {ID_SHIFT_RIGHT, &CMarlView::OnUpdateNeedsSelection},
         {ID_GOTO_STORED_LINE, &CMarlView::OnGotoStoredLine},
+        {ID_OUTLINE, &CMarlView::OnOutline},
+        {ID_HELP, &CMarlView::OnHelpOnWord},
         // Status panes
         {ID_INDICATOR_LINE, &CMarlView::OnUpdateLinePane},
         {ID_INDICATOR_COLUMN, &CMarlView::OnUpdateColumnPane},

@@ -116,6 +116,10 @@ private:
     void OnGotoStoredLine();
     void OnOutlineGotoLine(long line);
 
+    // ---- view_lookup.cpp
+    void OnOutline();
+    void OnHelpOnWord();
+
     // ---- view_clipboard.cpp
     void OnAppendClipboard();
 
