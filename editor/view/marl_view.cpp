@@ -175,6 +175,7 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_SHIFT_RIGHT, &CMarlView::OnUpdateNeedsSelection},
         {ID_GOTO_STORED_LINE, &CMarlView::OnGotoStoredLine},
         {ID_OUTLINE, &CMarlView::OnOutline},
+        {ID_OPEN_FILE_AT_CARET, &CMarlView::OnOpenFileAtCaret},
         {ID_HELP, &CMarlView::OnHelpOnWord},
         // Status panes
         {ID_INDICATOR_LINE, &CMarlView::OnUpdateLinePane},

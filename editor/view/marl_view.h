@@ -116,6 +116,9 @@ private:
     void OnGotoStoredLine();
     void OnOutlineGotoLine(long line);
 
+    // ---- view_file_at_caret.cpp
+    void OnOpenFileAtCaret();
+
     // ---- view_lookup.cpp
     void OnOutline();
     void OnHelpOnWord();

@@ -236,5 +236,47 @@ TEST_F(Navigation, TheOutlineMessageRestoresAndActivatesTheWindowAtTheLine)
     EXPECT_EQ(first->GetSelStart(), kNoPos);
 }
 
+TEST_F(Navigation, AltF5OpensTheNamedFileFromHereOrIncludeAtItsLine)
+{
+    CreateDirectoryA(Path("inc").c_str(), nullptr);
+    WriteFile(Path("inc\\stdio.h"), "h1\nh2\n");
+    WriteFile(Path("main.c"), RepeatedLines("x\n", 50));
+    char oldDirectory[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, oldDirectory);
+    SetCurrentDirectoryA(Path("").c_str());
+    _putenv(("INCLUDE=nothere;" + Path("inc")).c_str());
+    struct Case {
+        const char* text;
+        TextPos caret;
+        const char* opened; // "" for none
+        long line;
+    } cases[] = {
+        {"#include <stdio.h>\n", 12, "stdio.h", 1},
+        {"see main.c(42)\n", 5, "main.c", 42},
+        {"see  main.c 7:\n", 4, "", 0}, // on a blank
+        {"see other.c\n", 5, "", 0},    // found nowhere
+    };
+    int file = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        CMarlDoc* from = OpenText("f" + std::to_string(file++) + ".txt", c.text);
+        View()->SetCaret(c.caret);
+        Key(VK_F5, {VK_MENU});
+        CMarlDoc* now = View()->GetDocument();
+        if (!*c.opened) {
+            EXPECT_EQ(now, from);
+            continue;
+        }
+        ASSERT_NE(now, from);
+        const std::string path = now->GetPathName();
+        EXPECT_EQ(path.substr(path.find_last_of('\\') + 1), c.opened);
+        EXPECT_EQ(View()->GetCaretLine(), c.line);
+        now->OnCloseDocument();
+        Pump();
+    }
+    SetCurrentDirectoryA(oldDirectory);
+    _putenv("INCLUDE=");
+}
+
 } // namespace
 } // namespace viewtest
