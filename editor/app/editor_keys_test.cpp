@@ -242,6 +242,22 @@ TEST_F(EditorKeysTest, ApplicationAndFrameKeysWorkInAnEditorWindow)
     m_app->ExitHelpMode();
 }
 
+TEST_F(EditorKeysTest, OutlineAndHelpOnAWordSayTheyAreNotAvailableYet)
+{
+    Start();
+    CMarlView* view = NewEditorWindow();
+    ASSERT_TRUE(view);
+    ASSERT_TRUE(Frame().GetMessageBar());
+    auto status = [&] { return Frame().GetMessageBar()->GetPaneText(0); };
+    Key('W', {VK_CONTROL});
+    EXPECT_EQ(status(), "The outline is not available yet");
+    for (char c : std::string("int count;"))
+        SendMessageA(view->GetHwnd(), WM_CHAR, static_cast<WPARAM>(c), 0);
+    view->SetCaret(6); // inside "count"
+    Key(VK_F1);
+    EXPECT_EQ(status(), "Help on 'count' is not available yet");
+}
+
 TEST_F(EditorKeysTest, MenuShortcutsAreTheKeysThatRunThem)
 {
     Start();

@@ -51,6 +51,7 @@
 // Document, search, navigation, macros and outline keys (F1 and Shift+F1 are
 // the layer's ID_HELP and ID_CONTEXT_HELP)
 #define ID_FILE_PROPERTIES 32865
+#define ID_FILE_INSERT 32817
 #define ID_FIND_NEXT 127
 #define ID_LAST_EDIT 32860
 #define ID_GOTO_LINE 32826
@@ -98,6 +99,8 @@
 #define ID_OEM_TO_ANSI 32873
 // The editor window: go to the line stored in the document
 #define ID_GOTO_STORED_LINE 119
+// Sent by an outline window to its view: go to the one-based line in wParam.
+#define WM_OUTLINE_GOTO_LINE (WM_USER + 99)
 // Option sheet pages
 #define ID_OPTIONS_SETTINGS 32795
 #define ID_OPTIONS_PRINTING 32830
@@ -125,6 +128,7 @@
 #define IDC_PROP_STATUS 1202
 #define IDC_PROP_UNIX 1203
 #define IDC_PROP_READONLY 1204
+#define IDC_GOTO_LINE 1030
 // Find in files dialog (124) and its results window (125)
 #define IDC_FIF_SEARCH_FOR 1020
 #define IDC_FIF_FILE_SPEC 1001
@@ -149,6 +153,7 @@
 // ---- Dialogs -----------------------------------------------------------------
 #define IDD_ABOUTBOX 100
 #define IDD_DOC_PROPERTIES 240
+#define IDD_GOTO_LINE 108
 #define IDD_FIND_IN_FILES 124
 #define IDD_SEARCH_RESULTS 125
 #define IDD_REFORMAT 156

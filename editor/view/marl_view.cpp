@@ -9,7 +9,9 @@
 #include "editor/view/colour_decision.h"
 #include "editor/view/doc_view_text.h"
 #include "editor/view/view_drop_target.h"
+#include "editor/view/view_context_menu.h"
 #include "editor/view/view_geometry.h"
+#include "editor/view/view_jump.h"
 #include "editor/view/view_navigation.h"
 #include "editor/view/view_search.h"
 #include "editor/view/view_settings.h"
@@ -44,7 +46,8 @@ HCURSOR MakeLineCursor()
 
 CMarlView::CMarlView()
     : m_search(std::make_unique<ViewSearch>(*this)),
-      m_navigation(std::make_unique<ViewNavigation>(*this))
+      m_navigation(std::make_unique<ViewNavigation>(*this)),
+      m_jump(std::make_unique<ViewJump>(*this))
 {
 }
 
@@ -115,6 +118,14 @@ LRESULT CMarlView::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDBLCLK:
         OnLButtonDblClk(static_cast<UINT>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
+    case WM_RBUTTONUP:
+        // The caret stays where it is.
+        TrackContextMenu(m_hWnd, GetAncestor(m_hWnd, GA_ROOT), HasSelection(), GET_X_LPARAM(lParam),
+                         GET_Y_LPARAM(lParam));
+        return 0;
+    case WM_OUTLINE_GOTO_LINE:
+        OnOutlineGotoLine(static_cast<long>(wParam));
+        return 0;
     case WM_TIMER:
         if (wParam == kAutoScrollTimer) {
             OnAutoScrollTimer();
@@ -158,10 +169,14 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_LINE_COPY, &CMarlView::OnLineCopy},
         {ID_LINE_CUT, &CMarlView::OnLineCut},
         {ID_LINE_CUT, &CMarlView::OnUpdateNeedsWritable},
+        {ID_CLIPBOARD_APPEND, &CMarlView::OnAppendClipboard},
         {ID_CLIPBOARD_APPEND, &CMarlView::OnUpdateNeedsSelection},
         {ID_SHIFT_LEFT, &CMarlView::OnUpdateNeedsSelection},
         {ID_SHIFT_RIGHT, &CMarlView::OnUpdateNeedsSelection},
         {ID_GOTO_STORED_LINE, &CMarlView::OnGotoStoredLine},
+        {ID_OUTLINE, &CMarlView::OnOutline},
+        {ID_OPEN_FILE_AT_CARET, &CMarlView::OnOpenFileAtCaret},
+        {ID_HELP, &CMarlView::OnHelpOnWord},
         // Status panes
         {ID_INDICATOR_LINE, &CMarlView::OnUpdateLinePane},
         {ID_INDICATOR_COLUMN, &CMarlView::OnUpdateColumnPane},
@@ -174,7 +189,8 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_SHOW_HIDDEN, &CMarlView::OnUpdateShowHidden},
     };
     return map.Dispatch(*this, id, code, ui) || m_search->HandleCommand(id, code, ui) ||
-           m_navigation->HandleCommand(id, code, ui) || HandleConvertCommand(id, code, ui) ||
+           m_navigation->HandleCommand(id, code, ui) || m_jump->HandleCommand(id, code, ui) ||
+           HandleConvertCommand(id, code, ui) ||
            fw::View::HandleCommand(id, code, ui);
 }
 

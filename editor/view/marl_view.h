@@ -21,6 +21,7 @@ class CMarlDoc;
 class MarlDocCore;
 class TextBlock;
 class ViewDropTarget;
+class ViewJump;
 class ViewNavigation;
 class ViewSearch;
 
@@ -53,6 +54,9 @@ public:
     // The caret at pos with its line and column, brought into view.
     void SetCaret(TextPos pos);
     void SetSelection(TextPos start, TextPos end);
+    // The caret and anchor at the start of the one-based line (the last line
+    // when there are fewer), column 1.
+    void GoToLine(long line);
 
     // ---- State, read by tests and the other view features
     TextPos GetCaret() const { return m_pos.caret; }
@@ -110,6 +114,17 @@ private:
 
     // ---- view_stored_line.cpp
     void OnGotoStoredLine();
+    void OnOutlineGotoLine(long line);
+
+    // ---- view_file_at_caret.cpp
+    void OnOpenFileAtCaret();
+
+    // ---- view_lookup.cpp
+    void OnOutline();
+    void OnHelpOnWord();
+
+    // ---- view_clipboard.cpp
+    void OnAppendClipboard();
 
     // ---- view_paint.cpp
     void Paint(HDC dc, const RECT& clip);
@@ -235,6 +250,7 @@ private:
     unsigned char m_lastTyped = 0;
     TopCommentTracker m_comments;
     std::unique_ptr<ViewDropTarget> m_dropTarget;
-    std::unique_ptr<ViewSearch> m_search; // Find, Replace and Find next
+    std::unique_ptr<ViewSearch> m_search;         // Find, Replace and Find next
     std::unique_ptr<ViewNavigation> m_navigation; // bookmarks, braces, select all
+    std::unique_ptr<ViewJump> m_jump;             // Jump to line, last edit, paragraphs
 };

@@ -8,6 +8,9 @@
 #include "framework/application.h"
 #include "framework/handles.h"
 
+#include <cstring>
+#include <string>
+
 namespace {
 
 constexpr char kCannotOpenClipboard[] = "Cannot open clipboard";
@@ -56,6 +59,42 @@ void CMarlView::OnCopy()
 {
     if (HasSelection())
         CopySelection();
+}
+
+// Ctrl+B: the clipboard's text with the selection added behind it.
+void CMarlView::OnAppendClipboard()
+{
+    if (!HasSelection())
+        return;
+    fw::ClipboardSession clipboard(m_hWnd);
+    if (!clipboard.IsOpen()) {
+        ReportClipboardBusy();
+        return;
+    }
+    std::string joined;
+    if (HANDLE old = clipboard.GetData(CF_TEXT)) {
+        fw::GlobalLockGuard<const char> text(static_cast<HGLOBAL>(old));
+        // Up to the closing zero, never past the block.
+        if (text)
+            joined.assign(text.get(), strnlen(text.get(), GlobalSize(old)));
+    }
+    std::unique_ptr<TextBlock> block = Text().CopyBlock(m_pos.selStart, m_pos.selEnd);
+    if (!block)
+        return; // reported by the document
+    {
+        BlockLock added(*block);
+        if (added.Data())
+            joined.append(added.Data(), strnlen(added.Data(), block->Size()));
+    }
+    fw::GlobalMemory memory = fw::GlobalMemory::Alloc(joined.size() + 1);
+    {
+        fw::GlobalLockGuard<char> to(memory);
+        if (!to)
+            return;
+        memcpy(to.get(), joined.c_str(), joined.size() + 1);
+    }
+    clipboard.Empty();
+    clipboard.SetData(CF_TEXT, memory);
 }
 
 void CMarlView::OnCut()

@@ -1,10 +1,15 @@
-// Bookmarks, brace matching and Select all from their keys in a real
-// editor window.
+// Bookmarks, brace matching, Select all, the jumps and Append to clipboard
+// from their keys in a real editor window.
 #include "editor/view/view_test_support.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "resource.h"
+#include "editor/view/view_context_menu.h"
+#include "framework/message_hook.h"
+#include "framework/testing/dialog_driver.h"
 
 namespace viewtest {
 namespace {
@@ -88,6 +93,189 @@ TEST_F(Navigation, CtrlFSelectsEverythingAndLeavesTheCaret)
     EXPECT_EQ(View()->GetSelStart(), 0u);
     EXPECT_EQ(View()->GetSelEnd(), 8u);
     EXPECT_EQ(View()->GetCaret(), 5u);
+}
+
+TEST_F(Navigation, CtrlLGoesToTheTypedLineAndRefusesNumbersOutOfRange)
+{
+    struct Case {
+        const char* typed;
+        TextPos caret; // afterwards
+        long line;     // afterwards
+        bool refused;  // the range message came and Cancel closed the box
+    } cases[] = {
+        {"3", 6, 3, false},  {"1", 0, 1, false},
+        {"99", 6, 3, false}, // beyond the last line: the last line
+        {"0", 4, 2, true},   {"2000001", 4, 2, true},
+    };
+    OpenText("g.txt", "aa\nbb\ncc");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        View()->SetCaret(4);
+        View()->SetSelection(3, 5);
+        std::string shown;
+        std::vector<std::string> messages;
+        fw::ScopedMessageHook hook([&](HWND, const std::string& text, UINT) {
+            messages.push_back(text);
+            return IDOK;
+        });
+        OnNextDialog("Goto line", [&](HWND dialog) {
+            shown = fw::test::ItemText(dialog, IDC_GOTO_LINE);
+            fw::test::SetEditText(GetDlgItem(dialog, IDC_GOTO_LINE), c.typed);
+            ClickButton(dialog, IDOK);
+            if (!messages.empty())
+                ClickButton(dialog, IDCANCEL);
+        });
+        Key('L', {VK_CONTROL});
+        ASSERT_TRUE(DialogCame());
+        EXPECT_EQ(shown, "2"); // the current line
+        EXPECT_EQ(View()->GetCaret(), c.caret);
+        EXPECT_EQ(View()->GetCaretLine(), c.line);
+        ASSERT_EQ(messages.size(), c.refused ? 1u : 0u);
+        if (c.refused) {
+            EXPECT_EQ(messages[0], "Please enter an integer between 1 and 2000000.");
+            continue;
+        }
+        EXPECT_EQ(View()->GetCaretColumn(), 1);
+        EXPECT_EQ(View()->GetSelStart(), kNoPos);
+    }
+}
+
+TEST_F(Navigation, CtrlEReturnsToTheLastEditOnlyOnceThereIsOne)
+{
+    OpenText("e.txt", "one\ntwo\nthree\n");
+    EXPECT_FALSE(IsEnabled(ID_LAST_EDIT));
+    View()->SetCaret(7);
+    Chars("x");
+    Key(VK_END, {VK_CONTROL});
+    EXPECT_TRUE(IsEnabled(ID_LAST_EDIT));
+    Key('E', {VK_CONTROL});
+    EXPECT_EQ(View()->GetCaret(), 7u);
+    EXPECT_EQ(View()->GetCaretLine(), 2);
+    EXPECT_EQ(View()->GetCaretColumn(), 4);
+}
+
+TEST_F(Navigation, AltUpAndDownWalkTheEmptyLinesWithoutWrapping)
+{
+    // Empty lines start at 2 and 7; the text is 9 long.
+    const std::string text = "a\n\nb\nc\n\nd";
+    struct Case {
+        TextPos from;
+        UINT key;
+        TextPos to;
+    } cases[] = {
+        {0, VK_DOWN, 2}, {2, VK_DOWN, 7}, {7, VK_DOWN, 9}, // none left: the end
+        {9, VK_UP, 7},   {8, VK_UP, 2},                    // just behind one: the one before
+        {7, VK_UP, 2},   {2, VK_UP, 0},                    // on one: the one before, or the start
+    };
+    OpenText("p.txt", text);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << (c.key == VK_UP ? " up" : " down"));
+        View()->SetCaret(c.from);
+        View()->SetSelection(0, 1);
+        Key(c.key, {VK_MENU});
+        EXPECT_EQ(View()->GetCaret(), c.to);
+        EXPECT_EQ(View()->GetSelStart(), kNoPos);
+    }
+}
+
+TEST_F(Navigation, CtrlBTwiceLeavesBothSelectionsInOrderOnTheClipboard)
+{
+    OpenText("b.txt", "one\ntwo\n");
+    SetClipboardText("start ");
+    Key('B', {VK_CONTROL}); // no selection: nothing
+    EXPECT_EQ(ClipboardText(), "start ");
+    View()->SetSelection(0, 4);
+    Key('B', {VK_CONTROL});
+    View()->SetSelection(4, 7);
+    Key('B', {VK_CONTROL});
+    EXPECT_EQ(ClipboardText(), "start one\r\ntwo");
+}
+
+// The right button's menu, item by item ("-" a separator).
+std::vector<std::string> MenuItems(HMENU menu)
+{
+    std::vector<std::string> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[64] = "";
+        if (GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION) == 0)
+            lstrcpyA(text, "-");
+        items.push_back(std::to_string(GetMenuItemID(menu, i)) + " " + text);
+    }
+    return items;
+}
+
+TEST(ContextMenu, ListsTheItemsForTheTextUnderTheButtonInOrder)
+{
+    using Items = std::vector<std::string>;
+    EXPECT_EQ(MenuItems(BuildContextMenu(false).get()),
+              (Items{"57669 Help", "57637 Paste", "32817 Insert file", "32859 Select all", "0 -",
+                     "32821 Uppercase", "32822 Lowercase", "0 -", "32865 Properties..."}));
+    EXPECT_EQ(MenuItems(BuildContextMenu(true).get()),
+              (Items{"57669 Help", "57635 Cut", "57634 Copy", "57637 Paste", "32833 Append",
+                     "32859 Select all", "0 -", "32821 Uppercase", "32822 Lowercase",
+                     "32823 Convert to decimal", "32824 Convert to hex", "32825 Convert to octal",
+                     "0 -", "32865 Properties..."}));
+}
+
+TEST_F(Navigation, TheOutlineMessageRestoresAndActivatesTheWindowAtTheLine)
+{
+    OpenText("o1.txt", "a\nb\nc\nd\n");
+    CMarlView* first = View();
+    const HWND firstChild = Child()->GetHwnd();
+    OpenText("o2.txt", "x\n");
+    ShowWindow(firstChild, SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(firstChild));
+    ASSERT_NE(Child()->GetHwnd(), firstChild);
+    first->SetSelection(0, 1);
+    SendMessageA(first->GetHwnd(), WM_OUTLINE_GOTO_LINE, 3, 0);
+    Pump();
+    EXPECT_FALSE(IsIconic(firstChild));
+    EXPECT_EQ(Child()->GetHwnd(), firstChild);
+    EXPECT_EQ(first->GetCaret(), 4u);
+    EXPECT_EQ(first->GetCaretColumn(), 1);
+    EXPECT_EQ(first->GetSelStart(), kNoPos);
+}
+
+TEST_F(Navigation, AltF5OpensTheNamedFileFromHereOrIncludeAtItsLine)
+{
+    CreateDirectoryA(Path("inc").c_str(), nullptr);
+    WriteFile(Path("inc\\stdio.h"), "h1\nh2\n");
+    WriteFile(Path("main.c"), RepeatedLines("x\n", 50));
+    char oldDirectory[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, oldDirectory);
+    SetCurrentDirectoryA(Path("").c_str());
+    _putenv(("INCLUDE=nothere;" + Path("inc")).c_str());
+    struct Case {
+        const char* text;
+        TextPos caret;
+        const char* opened; // "" for none
+        long line;
+    } cases[] = {
+        {"#include <stdio.h>\n", 12, "stdio.h", 1},
+        {"see main.c(42)\n", 5, "main.c", 42},
+        {"see  main.c 7:\n", 4, "", 0}, // on a blank
+        {"see other.c\n", 5, "", 0},    // found nowhere
+    };
+    int file = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        CMarlDoc* from = OpenText("f" + std::to_string(file++) + ".txt", c.text);
+        View()->SetCaret(c.caret);
+        Key(VK_F5, {VK_MENU});
+        CMarlDoc* now = View()->GetDocument();
+        if (!*c.opened) {
+            EXPECT_EQ(now, from);
+            continue;
+        }
+        ASSERT_NE(now, from);
+        const std::string path = now->GetPathName();
+        EXPECT_EQ(path.substr(path.find_last_of('\\') + 1), c.opened);
+        EXPECT_EQ(View()->GetCaretLine(), c.line);
+        now->OnCloseDocument();
+        Pump();
+    }
+    SetCurrentDirectoryA(oldDirectory);
+    _putenv("INCLUDE=");
 }
 
 } // namespace
