@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "header_corpus.h"
+
 #include <ctime>
 #include <cstring>
 #include <filesystem>
@@ -17,29 +19,9 @@ namespace {
 
 constexpr std::size_t kTextSize = 100u << 20;
 
-// The system's C headers, repeated up to the wanted size.
 const std::string& CSource()
 {
-    static const std::string text = [] {
-        std::string headers;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(
-                 "/usr/include", std::filesystem::directory_options::skip_permission_denied)) {
-            if (!entry.is_regular_file() || entry.path().extension() != ".h")
-                continue;
-            std::ifstream in(entry.path(), std::ios::binary);
-            headers.append(std::istreambuf_iterator<char>(in), {});
-            if (headers.size() > (16u << 20))
-                break;
-        }
-        if (headers.empty())
-            headers = "int main(void) { /* nothing */ return 0; }\n";
-        std::string out;
-        out.reserve(kTextSize + headers.size());
-        while (out.size() < kTextSize)
-            out += headers;
-        out.resize(kTextSize);
-        return out;
-    }();
+    static const std::string text = HeaderCorpusText(kTextSize);
     return text;
 }
 

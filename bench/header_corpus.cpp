@@ -3,11 +3,12 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-HeaderCorpus::HeaderCorpus(const char* name)
+std::string HeaderCorpusText(std::size_t size)
 {
     std::string headers;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(
@@ -21,17 +22,21 @@ HeaderCorpus::HeaderCorpus(const char* name)
     }
     if (headers.empty())
         headers = "#include <stdio.h>\nint main(void) { size_t x; return 0; }\n";
+    std::string text;
+    text.reserve(size);
+    while (text.size() < size)
+        text.append(headers, 0, std::min(headers.size(), size - text.size()));
+    return text;
+}
+
+HeaderCorpus::HeaderCorpus(const char* name)
+{
     m_folder = std::filesystem::temp_directory_path() /
                (std::string(name) + "_" + std::to_string(static_cast<long>(getpid())));
     std::filesystem::create_directories(m_folder);
     m_path = m_folder / "corpus.h";
-    std::ofstream out(m_path, std::ios::binary);
-    std::size_t written = 0;
-    while (written < kSize) {
-        std::size_t piece = std::min(headers.size(), kSize - written);
-        out.write(headers.data(), static_cast<std::streamsize>(piece));
-        written += piece;
-    }
+    const std::string text = HeaderCorpusText(kSize);
+    std::ofstream(m_path, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 HeaderCorpus::~HeaderCorpus()

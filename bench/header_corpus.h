@@ -3,6 +3,10 @@
 #pragma once
 #include <cstddef>
 #include <filesystem>
+#include <string>
+
+// The system's C headers, repeated up to `size` bytes.
+std::string HeaderCorpusText(std::size_t size);
 
 class HeaderCorpus {
 public:
