@@ -174,6 +174,8 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_SHIFT_LEFT, &CMarlView::OnUpdateNeedsSelection},
         {ID_SHIFT_RIGHT, &CMarlView::OnUpdateNeedsSelection},
         {ID_GOTO_STORED_LINE, &CMarlView::OnGotoStoredLine},
+        {ID_FILE_INSERT, &CMarlView::OnInsertFile},
+        {ID_FILE_INSERT, &CMarlView::OnUpdateNeedsWritable},
         {ID_OUTLINE, &CMarlView::OnOutline},
         {ID_OPEN_FILE_AT_CARET, &CMarlView::OnOpenFileAtCaret},
         {ID_HELP, &CMarlView::OnHelpOnWord},

@@ -114,6 +114,7 @@ private:
 
     // ---- view_stored_line.cpp
     void OnGotoStoredLine();
+    void OnInsertFile();
     void OnOutlineGotoLine(long line);
 
     // ---- view_file_at_caret.cpp

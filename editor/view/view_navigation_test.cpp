@@ -11,6 +11,8 @@
 #include "framework/message_hook.h"
 #include "framework/testing/dialog_driver.h"
 
+#include <dlgs.h>
+
 namespace viewtest {
 namespace {
 
@@ -276,6 +278,38 @@ TEST_F(Navigation, AltF5OpensTheNamedFileFromHereOrIncludeAtItsLine)
     }
     SetCurrentDirectoryA(oldDirectory);
     _putenv("INCLUDE=");
+}
+
+TEST_F(Navigation, InsertFilePutsTheChosenFileAtTheCaretWhichStaysInFront)
+{
+    CMarlDoc* doc = OpenText("a.c", "one\ntwo\n");
+    WriteFile(Path("part.h"), "alpha\r\nbeta\r\n");
+    Key(VK_DOWN);
+    View()->Bookmarks()[0] = 6; // behind the caret, in "two"
+    std::string filters;
+    OnNextDialog("Open", [&](HWND dialog) {
+        HWND types = GetDlgItem(dialog, cmb1);
+        for (int i = 0; i < SendMessageA(types, CB_GETCOUNT, 0, 0); ++i) {
+            char item[64] = {};
+            SendMessageA(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+            filters += std::string(item) + "|";
+        }
+        HWND box = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+        SetWindowTextA(box, Path("part.h").c_str());
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    SendMessageA(m_main->GetHwnd(), WM_COMMAND, ID_FILE_INSERT, 0);
+    Pump(*m_app);
+    ASSERT_TRUE(DialogCame());
+    EXPECT_EQ(filters, "C/C++ Source|Headers|Resource Scripts|Module Definitions|Make Files|"
+                       "Ini Files|Text files|All Files|");
+    EXPECT_EQ(DocText(), "one\nalpha\nbeta\ntwo\n");
+    EXPECT_EQ(View()->GetCaret(), 4u);
+    EXPECT_EQ(View()->GetCaretLine(), 2);
+    EXPECT_EQ(View()->Bookmarks()[0], 17u);
+    EXPECT_TRUE(doc->IsModified());
+    doc->Core().m_bReadOnly = true;
+    EXPECT_FALSE(IsEnabled(ID_FILE_INSERT));
 }
 
 } // namespace
