@@ -4,6 +4,8 @@
 // history on the toolbar across a restart.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "editor/app/app_shell_test_support.h"
@@ -251,6 +253,29 @@ TEST_F(SearchTest, AChosenEntryGoesOnTopAndTheHistorySurvivesARestart)
     EXPECT_TRUE(fw::test::IsCommandEnabled(Frame(), ID_FIND_NEXT));
     Key(VK_F3, {VK_CONTROL});
     EXPECT_EQ(Selected(*view), "ABC");
+}
+
+// A measurement, not a check: run with --gtest_also_run_disabled_tests.
+// Replace All of every "e" in 100 MB of C text, from the click to the
+// repainted window.
+TEST_F(SearchTest, DISABLED_ReplaceAllOfAHundredMegabytesTimed)
+{
+    const std::string line = "    if (element->next != NULL) return get_the_value(element, 0);\n";
+    std::string text;
+    text.reserve((100u << 20) + line.size());
+    while (text.size() < (100u << 20))
+        text += line;
+    const auto letters = std::count(text.begin(), text.end(), 'e');
+    CMarlView* view = OpenEditor("big.c", text);
+    ASSERT_TRUE(view);
+    Command(ID_EDIT_REPLACE);
+    const DWORD start = GetTickCount();
+    Press(1025, "e", "E");
+    UpdateWindow(view->GetHwnd());
+    const DWORD elapsed = GetTickCount() - start;
+    std::printf("Replace All of %ld letters in %zu bytes: %lu ms\n", static_cast<long>(letters),
+                text.size(), static_cast<unsigned long>(elapsed));
+    EXPECT_EQ(view->Text().GetLength(), text.size());
 }
 
 } // namespace
