@@ -42,6 +42,23 @@ fail() {
     exit 1
 }
 
+# save_and_exit WINDOW: Ctrl+S, then Alt+F4; the program must end with 0.
+save_and_exit() {
+    send_keys "$1" ctrl+s
+    sleep 1
+    send_keys "$1" alt+F4
+    wait_exit $PROGRAM_PID || fail "marl.exe did not end after saving"
+    [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
+}
+
+# expect_file PATH BYTES: the file holds exactly BYTES (printf format).
+expect_file() {
+    cmp -s "$1" <(printf "$2") || {
+        od -c "$1" | head -20 >&2
+        fail "$1 does not hold the expected text"
+    }
+}
+
 # find_window TITLE-REGEX [SECONDS]: prints the X window id of a visible window.
 find_window() {
     local deadline=$((SECONDS + ${2:-30})) w

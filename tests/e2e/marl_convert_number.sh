@@ -18,13 +18,6 @@ send_keys "$w" v
 sleep 0.3
 send_keys "$w" h
 sleep 0.3
-send_keys "$w" ctrl+s
-sleep 1
-send_keys "$w" alt+F4
-wait_exit $PROGRAM_PID || fail "marl.exe did not end after saving"
-[ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
-cmp -s "$dir/num.txt" <(printf 'x = 0xFF;\n') || {
-    od -c "$dir/num.txt" | head >&2
-    fail "num.txt does not hold the converted number"
-}
+save_and_exit "$w"
+expect_file "$dir/num.txt" 'x = 0xFF;\n'
 echo "ok: the selected number was converted to hexadecimal and saved"

@@ -25,14 +25,7 @@ send_keys "$r" ctrl+a c a t Tab c o w alt+a
 sleep 0.5
 send_keys "$r" Escape
 sleep 0.3
-send_keys "$w" ctrl+s
-sleep 1
-send_keys "$w" alt+F4
-wait_exit $PROGRAM_PID || fail "marl.exe did not end after saving"
-[ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
+save_and_exit "$w"
 
-cmp -s "$dir/pets.txt" <(printf 'cow BIRD\ncow and dog\n') || {
-    od -c "$dir/pets.txt" | head >&2
-    fail "pets.txt does not hold the replaced text"
-}
+expect_file "$dir/pets.txt" 'cow BIRD\ncow and dog\n'
 echo "ok: found, replaced all and saved"

@@ -45,12 +45,7 @@ close() {
     wait_exit $PROGRAM_PID || fail "marl.exe did not end"
 }
 
-expect() {
-    cmp -s "$dir/$1" <(printf "$expected") || {
-        od -c "$dir/$1" | head -20 >&2
-        fail "$1 does not hold the expected text"
-    }
-}
+expect() { expect_file "$dir/$1" "$expected"; }
 
 open one.c
 send_keys "$W" F11 End semicolon Down F11

@@ -23,13 +23,8 @@ type_and_save() {
     [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE for $file"
 }
 
-# expect FILE BYTES: the file holds exactly BYTES (printf format).
-expect() {
-    cmp -s "$dir/$1" <(printf "$2") || {
-        od -c "$dir/$1" | head >&2
-        fail "$1 does not hold the expected text"
-    }
-}
+# expect FILE BYTES: the file in the test folder holds exactly BYTES.
+expect() { expect_file "$dir/$1" "$2"; }
 
 type_and_save dos.c x Return y
 expect dos.c 'x\r\nyint a;\r\nint b;\r\n'
