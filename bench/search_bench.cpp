@@ -3,7 +3,7 @@
 // run.  Ratios are of processor time, ours / the peer's; the document after
 // Replace All must hold exactly the bytes sed wrote (same_as_sed = 1).  The
 // search target sits on the file's last line, so both sides read it all.
-#include "editor/base/message_sink.h"
+#include "editor/base/testing/recording_message_sink.h"
 #include "editor/doc/doc_search.h"
 #include "editor/doc/doc_settings.h"
 #include "editor/doc/heap_text_block.h"
@@ -24,15 +24,8 @@ namespace {
 const HeaderCorpus* g_corpus = nullptr;
 constexpr char kMarker[] = "TRELVAN_LAST_LINE_MARK";
 
-struct QuietSink : MessageSink {
-    MessageAnswer ShowMessage(std::string_view, MessageIcon, MessageButtons) override
-    {
-        return MessageAnswer::Ok;
-    }
-};
-
 struct LoadedDoc {
-    QuietSink messages;
+    RecordingMessageSink messages;
     StdFileSystem files;
     HeapTextBlockFactory blocks;
     FixedDocSettings settings;
