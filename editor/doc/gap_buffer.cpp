@@ -182,6 +182,14 @@ TextSpans GapBuffer::Spans(TextPos from, TextPos to) const
             {m_data + m_gapPos + m_gapLength, std::size_t{to} - m_gapPos}};
 }
 
+std::pair<std::span<char>, std::span<char>> GapBuffer::WritableSpans(TextPos from, TextPos to)
+{
+    // The spans point into m_data, which this buffer owns and may write.
+    TextSpans spans = Spans(from, to);
+    return {{const_cast<char*>(spans.first.data()), spans.first.size()},
+            {const_cast<char*>(spans.second.data()), spans.second.size()}};
+}
+
 void GapBuffer::CopyOut(TextPos from, TextPos to, char* out) const
 {
     Access access(*this);

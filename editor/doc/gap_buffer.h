@@ -12,8 +12,10 @@
 
 #include <cstddef>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // Two pieces of text, the second following the first; valid while the block
 // stays locked and unchanged.
@@ -63,6 +65,9 @@ public:
 
     unsigned char At(TextPos pos) const;
     TextSpans Spans(TextPos from, TextPos to) const; // needs a lock held
+    // The same pieces to write through in place (a lock must be held); the
+    // caller keeps the document's counts true.
+    std::pair<std::span<char>, std::span<char>> WritableSpans(TextPos from, TextPos to);
     void CopyOut(TextPos from, TextPos to, char* out) const;
     std::string Text(TextPos from, TextPos to) const;
 
