@@ -1,5 +1,6 @@
 #include "editor/doc/doc_conversions.h"
 #include "editor/doc/doc_test_support.h"
+#include "editor/doc/tab_conversion.h"
 
 #include <gtest/gtest.h>
 
@@ -229,7 +230,7 @@ TEST_F(Conversions, ConvertThenUndoRestoresAndReformatLosesNothing)
     const char alphabet[] = "ab cdXY\t\n  \xDF";
     for (int round = 0; round < 400; ++round) {
         std::string text;
-        int n = static_cast<int>(rng() % 120);
+        int n = static_cast<int>(rng() % 300);
         for (int i = 0; i < n; ++i)
             text += alphabet[rng() % (sizeof alphabet - 1)];
         if (round % 7 == 0)
@@ -275,6 +276,54 @@ TEST_F(Conversions, ConvertThenUndoRestoresAndReformatLosesNothing)
             EXPECT_EQ(Text(), converted) << round << " kind " << kind;
         }
         EXPECT_TRUE(LineCountMatches(doc));
+    }
+}
+
+// The fast paths work on blocks of bytes and on both sides of the gap: they
+// must agree with a byte-at-a-time reading wherever a block or the gap ends.
+TEST_F(Conversions, FastPathsMatchAByteAtATimeReference)
+{
+    const auto upper = [](std::string t) {
+        for (char& c : t)
+            c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+        return t;
+    };
+    const auto expand = [](std::string_view t, std::size_t tab) {
+        std::string out;
+        std::size_t col = 0;
+        for (char c : t) {
+            std::size_t width = c == '\t' ? tab - col % tab : 1;
+            out.append(width, c == '\t' ? ' ' : c);
+            col = c == '\n' ? 0 : col + width;
+        }
+        return out;
+    };
+    std::mt19937 rng(29);
+    const char alphabet[] = "az{`@AZ[\xDF  \t\n";
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        for (std::size_t n = rng() % 400; n > 0; --n)
+            text += alphabet[rng() % (sizeof alphabet - 1)];
+        const std::size_t tab = round % 2 ? 4 : 8;
+        EXPECT_EQ(tab_conversion::ExpandTabs(text, static_cast<int>(tab)), expand(text, tab)) << round;
+        // Blanks to tabs gives back what tabs to blanks made of a tab-only layout.
+        std::string aligned = expand(text, tab);
+        EXPECT_EQ(expand(tab_conversion::CompressBlanks(aligned, static_cast<int>(tab)), tab), aligned)
+            << round;
+
+        Load(text);
+        const auto gap = static_cast<TextPos>(rng() % (text.size() + 1));
+        doc.InsertString(gap, "m", 1); // the gap now lies inside the text
+        text.insert(gap, "m");
+        const auto a = static_cast<TextPos>(rng() % (text.size() + 1));
+        const auto b = a + static_cast<TextPos>(rng() % (text.size() - a + 1));
+        const bool changed = doc.ConvertCase(a, b, true, 1);
+        const std::string expected = text.substr(0, a) + upper(text.substr(a, b - a)) + text.substr(b);
+        EXPECT_EQ(Text(), expected) << round;
+        EXPECT_EQ(changed, expected != text) << round;
+        if (changed)
+            UndoAll();
+        EXPECT_EQ(Text(), text) << round;
     }
 }
 
