@@ -1,6 +1,7 @@
 // Uppercase, tabs to blanks, blanks to tabs and reformat over a 10 MB
-// selection of a document, each with its undo, beside a plain copy of the
-// same bytes (the counter "bytes_per_second" gives MB/s).
+// selection of a document (their undo reported beside), next to plain copies
+// of the same bytes: memcpy, out of the document, and through the document
+// (the counter "bytes_per_second" gives MB/s).
 #include "editor/base/testing/recording_message_sink.h"
 #include "editor/doc/doc_settings.h"
 #include "editor/doc/heap_text_block.h"
@@ -81,6 +82,22 @@ void BM_CopyOut(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kSize));
 }
 
+// The range replaced by a copy of itself through the document: the journal
+// record and the writes that every conversion of variable length makes.
+void BM_ReplaceWithCopy(benchmark::State& state)
+{
+    Doc d;
+    int line = 0;
+    const std::string& text = SampleText();
+    for (auto _ : state) {
+        d.doc.ReplaceText(0, kSize, text, 1);
+        state.PauseTiming();
+        d.doc.Undo(line);
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kSize));
+}
+
 // Each iteration converts and undoes, so the document is the same each time;
 // the conversion is timed, and its undo is reported beside it.
 template <typename Convert> void RunConversion(benchmark::State& state, Convert convert)
@@ -123,6 +140,7 @@ void BM_Reformat(benchmark::State& state)
 
 BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyOut)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceWithCopy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Uppercase)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TabsToBlanks)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BlanksToTabs)->Unit(benchmark::kMillisecond);

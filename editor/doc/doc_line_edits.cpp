@@ -207,16 +207,12 @@ int MarlDocCore::BlanksToTabs(TextPos from, TextPos to, int line)
         start, end, tab_conversion::CompressBlanks(text, m_services.settings.TabLength()), line);
 }
 
-// Replaces [from, to) as a deletion and an insertion (two records, one undo
-// step).  The room is made first, so a shortage leaves the text as it was.
+// Replaces [from, to) as one record, one undo step.  Only the growth needs
+// new room (the old bytes go to the record first), so a 10 MB range does not
+// ask for twice its size; a shortage leaves the text as it was.
 int MarlDocCore::ReplaceRange(TextPos from, TextPos to, std::string_view replacement, int line)
 {
-    JournalGroup group(*this);
-    if (replacement.size() > kMaxTextLength - (GetLength() - (to - from)) ||
-        !MakeRoom(from, static_cast<TextPos>(replacement.size())))
+    if (!ReplaceSpan(from, to, replacement, line))
         return 0;
-    RemoveRange(from, to - from, line);
-    InsertBytes(from, replacement.data(), static_cast<TextPos>(replacement.size()), line);
-    m_text.TrimGap();
     return static_cast<int>(replacement.size()) - static_cast<int>(to - from);
 }
