@@ -110,11 +110,13 @@ template <typename Convert> void RunConversion(benchmark::State& state, Convert 
         state.PauseTiming();
         auto start = std::chrono::steady_clock::now();
         d.doc.Undo(line);
-        undoSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        undoSeconds +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         state.ResumeTiming();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kSize));
-    state.counters["undo_MB/s"] = static_cast<double>(state.iterations()) * kSize / undoSeconds / 1e6;
+    state.counters["undo_MB/s"] =
+        static_cast<double>(state.iterations()) * kSize / undoSeconds / 1e6;
     state.counters["undo_records"] = static_cast<double>(d.doc.UndoCount());
 }
 

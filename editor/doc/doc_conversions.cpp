@@ -121,7 +121,8 @@ private:
         if (room <= 0 || m_in == m_text.size())
             return;
         std::string_view ahead = m_text.substr(m_in, static_cast<std::size_t>(room));
-        std::size_t n = ahead.find_first_of(m_p.keepBreaks ? std::string_view("\t\n", 2) : std::string_view("\t", 1));
+        std::size_t n = ahead.find_first_of(m_p.keepBreaks ? std::string_view("\t\n", 2)
+                                                           : std::string_view("\t", 1));
         if (n == std::string_view::npos)
             n = ahead.size();
         const std::size_t at = m_out.size();

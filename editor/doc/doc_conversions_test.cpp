@@ -305,10 +305,12 @@ TEST_F(Conversions, FastPathsMatchAByteAtATimeReference)
         for (std::size_t n = rng() % 400; n > 0; --n)
             text += alphabet[rng() % (sizeof alphabet - 1)];
         const std::size_t tab = round % 2 ? 4 : 8;
-        EXPECT_EQ(tab_conversion::ExpandTabs(text, static_cast<int>(tab)), expand(text, tab)) << round;
+        EXPECT_EQ(tab_conversion::ExpandTabs(text, static_cast<int>(tab)), expand(text, tab))
+            << round;
         // Blanks to tabs gives back what tabs to blanks made of a tab-only layout.
         std::string aligned = expand(text, tab);
-        EXPECT_EQ(expand(tab_conversion::CompressBlanks(aligned, static_cast<int>(tab)), tab), aligned)
+        EXPECT_EQ(expand(tab_conversion::CompressBlanks(aligned, static_cast<int>(tab)), tab),
+                  aligned)
             << round;
 
         Load(text);
@@ -318,7 +320,8 @@ TEST_F(Conversions, FastPathsMatchAByteAtATimeReference)
         const auto a = static_cast<TextPos>(rng() % (text.size() + 1));
         const auto b = a + static_cast<TextPos>(rng() % (text.size() - a + 1));
         const bool changed = doc.ConvertCase(a, b, true, 1);
-        const std::string expected = text.substr(0, a) + upper(text.substr(a, b - a)) + text.substr(b);
+        const std::string expected =
+            text.substr(0, a) + upper(text.substr(a, b - a)) + text.substr(b);
         EXPECT_EQ(Text(), expected) << round;
         EXPECT_EQ(changed, expected != text) << round;
         if (changed)

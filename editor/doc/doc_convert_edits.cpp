@@ -73,14 +73,18 @@ bool MarlDocCore::ConvertCase(TextPos from, TextPos to, bool upper, int line)
     // the first to the last changing letter is journalled and written.
     auto [front, back] = m_text.WritableSpans(from, to);
     const TextPos backStart = from + static_cast<TextPos>(front.size());
-    TextPos first = from + static_cast<TextPos>(ascii_case::FirstChange(front.data(), front.size(), upper));
+    TextPos first =
+        from + static_cast<TextPos>(ascii_case::FirstChange(front.data(), front.size(), upper));
     if (first == backStart)
-        first = backStart + static_cast<TextPos>(ascii_case::FirstChange(back.data(), back.size(), upper));
+        first = backStart +
+                static_cast<TextPos>(ascii_case::FirstChange(back.data(), back.size(), upper));
     if (first == to)
         return false;
-    TextPos end = backStart + static_cast<TextPos>(ascii_case::EndOfChanges(back.data(), back.size(), upper));
+    TextPos end =
+        backStart + static_cast<TextPos>(ascii_case::EndOfChanges(back.data(), back.size(), upper));
     if (end == backStart)
-        end = from + static_cast<TextPos>(ascii_case::EndOfChanges(front.data(), front.size(), upper));
+        end = from +
+              static_cast<TextPos>(ascii_case::EndOfChanges(front.data(), front.size(), upper));
     JournalBytes(MakeRecord(RecordKind::CaseChange, first, line), first, end - first);
     auto [changedFront, changedBack] = m_text.WritableSpans(first, end);
     ascii_case::Convert(changedFront.data(), changedFront.size(), upper);

@@ -186,25 +186,44 @@ void MarlDocCore::AnnounceLineStarts(TextPos start, TextPos lines, const char* c
 int MarlDocCore::TabsToBlanks(TextPos from, TextPos to, int line)
 {
     GapBuffer::Access access(m_text);
-    TextPos start = LineStart(from);
-    TextPos end = std::min(GetLength(), to);
+    const int tab = m_services.settings.TabLength();
+    const TextPos start = LineStart(from);
+    const TextPos end = std::min(GetLength(), to);
     if (end <= start)
         return 0;
-    std::string text = m_text.Text(start, end);
-    return ReplaceRange(start, end,
-                        tab_conversion::ExpandTabs(text, m_services.settings.TabLength()), line);
+    const std::size_t bound =
+        m_text.Count(start, end, '\t') * static_cast<std::size_t>(std::max(tab, 1) - 1);
+    return ReplaceLinesWith(
+        start, end, end - start + bound,
+        [tab](std::string_view old, char* out) {
+            return tab_conversion::ExpandTabsTo(old, tab, out);
+        },
+        line);
 }
 
 int MarlDocCore::BlanksToTabs(TextPos from, TextPos to, int line)
 {
     GapBuffer::Access access(m_text);
-    TextPos start = LineStart(from);
-    TextPos end = std::min(GetLength(), to);
+    const int tab = m_services.settings.TabLength();
+    const TextPos start = LineStart(from);
+    const TextPos end = std::min(GetLength(), to);
     if (end <= start)
         return 0;
-    std::string text = m_text.Text(start, end);
-    return ReplaceRange(
-        start, end, tab_conversion::CompressBlanks(text, m_services.settings.TabLength()), line);
+    return ReplaceLinesWith(
+        start, end, end - start,
+        [tab](std::string_view old, char* out) {
+            return tab_conversion::CompressBlanksTo(old, tab, out);
+        },
+        line);
+}
+
+int MarlDocCore::ReplaceLinesWith(TextPos start, TextPos end, std::size_t maxSize,
+                                  const SpanWriter& write, int line)
+{
+    const TextPos before = GetLength();
+    if (!ReplaceSpanWith(start, end, maxSize, write, line))
+        return 0;
+    return static_cast<int>(static_cast<std::int64_t>(GetLength()) - before);
 }
 
 // Replaces [from, to) as one record, one undo step.  Only the growth needs

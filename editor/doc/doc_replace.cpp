@@ -2,6 +2,7 @@
 // its whole result in place with it, so that the user undoes it in one step
 // and the older records stay.
 #include "editor/doc/byte_scan.h"
+#include "editor/doc/doc_messages.h"
 #include "editor/doc/marl_doc_core.h"
 
 #include <algorithm>
@@ -20,7 +21,6 @@ bool MarlDocCore::ReplaceSpan(TextPos from, TextPos to, std::string_view text, i
     if (size > old && !MakeRoom(to, size - old))
         return false;
     UndoRecord record = MakeRecord(RecordKind::Replace, from, line, old);
-    record.replacedBy = size;
     record.data.reset(new (std::nothrow) char[old == 0 ? 1 : old]);
     if (record.data)
         m_text.CopyOut(from, to, record.data.get());
@@ -29,12 +29,55 @@ bool MarlDocCore::ReplaceSpan(TextPos from, TextPos to, std::string_view text, i
     m_nLineCount += addedLines - removedLines;
     m_text.Erase(from, old);
     m_text.Insert(from, text.data(), size);
+    FinishReplace(std::move(record), from, old, size, removedLines, addedLines);
+    return true;
+}
+
+bool MarlDocCore::ReplaceSpanWith(TextPos from, TextPos to, std::size_t maxSize,
+                                  const SpanWriter& write, int line)
+{
+    GapBuffer::Access access(m_text);
+    to = std::min(to, GetLength());
+    from = std::min(from, to);
+    const TextPos old = to - from;
+    if (maxSize > kMaxTextLength - (GetLength() - old))
+        return false;
+    const auto room = static_cast<TextPos>(maxSize);
+    // The old bytes go to the record first: they are what `write` reads, so
+    // without that copy nothing may change.
+    UndoRecord record = MakeRecord(RecordKind::Replace, from, line, old);
+    record.data.reset(new (std::nothrow) char[old == 0 ? 1 : old]);
+    if (!record.data) {
+        m_services.messages.ShowMessage(doc_text::kNoMemory, MessageIcon::Stop, MessageButtons::Ok);
+        return false;
+    }
+    if (room > old && !MakeRoom(to, room - old))
+        return false;
+    m_text.CopyOut(from, to, record.data.get());
+    const std::string_view before(record.data.get(), old);
+    // The gap now covers the old span and lies at `from`: the new text is
+    // written straight into it.
+    m_text.Erase(from, old);
+    char* out = m_text.GapStart();
+    const auto size = static_cast<TextPos>(std::min(write(before, out), maxSize));
+    m_text.Commit(size);
+    const auto removedLines =
+        static_cast<int>(byte_scan::Count(before.data(), before.size(), '\n'));
+    const auto addedLines = static_cast<int>(byte_scan::Count(out, size, '\n'));
+    m_nLineCount += addedLines - removedLines;
+    FinishReplace(std::move(record), from, old, size, removedLines, addedLines);
+    return true;
+}
+
+void MarlDocCore::FinishReplace(UndoRecord&& record, TextPos from, TextPos old, TextPos size,
+                                int removedLines, int addedLines)
+{
     m_bModified = true;
+    record.replacedBy = size;
     if (record.data)
         Journal(std::move(record));
     m_text.TrimGap();
     // Views follow as for a deletion of the old span and an insertion.
     Announce(from, -static_cast<std::int64_t>(old), -removedLines);
     Announce(from, size, addedLines);
-    return true;
 }

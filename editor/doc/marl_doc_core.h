@@ -18,6 +18,7 @@
 #include "editor/doc/undo_journal.h"
 #include "editor/doc/word_queries.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -163,6 +164,12 @@ public:
     // undo brings the old text back.  False (text unchanged) when memory is
     // short.
     bool ReplaceSpan(TextPos from, TextPos to, std::string_view text, int line);
+    // The same with the new text written in place by `write`, which gets the
+    // old bytes and room for maxSize bytes and returns how many it wrote: a
+    // conversion of a long range then copies it once, not three times.
+    using SpanWriter = std::function<std::size_t(std::string_view old, char* out)>;
+    bool ReplaceSpanWith(TextPos from, TextPos to, std::size_t maxSize, const SpanWriter& write,
+                         int line);
     // ---- Conversions, each one undo step (doc_convert_edits.cpp)
     // Writes `bytes` over the text from `from` as one case change; false
     // when no byte differs.
@@ -189,10 +196,10 @@ public:
     std::size_t RedoCount() const { return m_redo.Count(); }
 
     // ---- File state, read and set by the views and dialogs
-    bool m_bReadOnly = false; // commands that change the text do nothing
-    bool m_bUnixFile = false; // saved with LF line ends, else CR LF
-    bool m_bSaving = false;   // a save or temporary copy is being written
-    FileStatus m_status;      // the file as last read or written
+    bool m_bReadOnly = false;       // commands that change the text do nothing
+    bool m_bUnixFile = false;       // saved with LF line ends, else CR LF
+    bool m_bSaving = false;         // a save or temporary copy is being written
+    FileStatus m_status;            // the file as last read or written
     TextPos m_nLastMatchLength = 0; // characters the last pattern search found
 
     // Holds the text locked for one operation unless it was locked already
@@ -242,6 +249,10 @@ private:
     TextPos IndentLines(TextPos start, TextPos lines, const char* chars, TextPos end, int line);
     TextPos UnindentLines(TextPos start, TextPos lines, int line);
     int ReplaceRange(TextPos from, TextPos to, std::string_view replacement, int line);
+    int ReplaceLinesWith(TextPos start, TextPos end, std::size_t maxSize, const SpanWriter& write,
+                         int line);
+    void FinishReplace(UndoRecord&& record, TextPos from, TextPos old, TextPos size,
+                       int removedLines, int addedLines);
     TextPos Replay(RecordList& from, int& line);
     void ReplayRecord(const UndoRecord& record);
 

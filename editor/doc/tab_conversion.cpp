@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace tab_conversion {
 
@@ -30,9 +31,9 @@ const char* FindBlankPairOrTab(const char* p, std::size_t n)
     if constexpr (std::endian::native == std::endian::little) {
         for (; i + 9 <= n; i += 8) {
             const std::uint64_t word = byte_scan::Load8(p + i);
-            const std::uint64_t hits =
-                byte_scan::MatchMask(word, '\t') |
-                (byte_scan::MatchMask(word, ' ') & byte_scan::MatchMask(byte_scan::Load8(p + i + 1), ' '));
+            const std::uint64_t hits = byte_scan::MatchMask(word, '\t') |
+                                       (byte_scan::MatchMask(word, ' ') &
+                                        byte_scan::MatchMask(byte_scan::Load8(p + i + 1), ' '));
             if (hits != 0)
                 return p + i + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
         }
@@ -45,15 +46,18 @@ const char* FindBlankPairOrTab(const char* p, std::size_t n)
 
 } // namespace
 
-// The bytes between two tabs go over in one piece: a 10 MB text converts
-// at close to copying speed.
-std::string ExpandTabs(std::string_view text, int tabLength)
+std::size_t ExpandedSizeBound(std::string_view text, int tabLength)
 {
     const auto t = static_cast<std::size_t>(SafeTab(tabLength));
-    std::string out;
-    // Room for the widest result at once: growing a 10 MB string on the way
-    // would copy it again.
-    out.reserve(text.size() + byte_scan::Count(text.data(), text.size(), '\t') * (t - 1));
+    return text.size() + byte_scan::Count(text.data(), text.size(), '\t') * (t - 1);
+}
+
+// The bytes between two tabs go over in one piece: a 10 MB text converts
+// at close to copying speed.
+std::size_t ExpandTabsTo(std::string_view text, int tabLength, char* out)
+{
+    const auto t = static_cast<std::size_t>(SafeTab(tabLength));
+    char* const start = out;
     const char* p = text.data();
     const char* end = p + text.size();
     std::size_t col = 0;
@@ -61,23 +65,24 @@ std::string ExpandTabs(std::string_view text, int tabLength)
         const char* tab = byte_scan::FindFirst(p, static_cast<std::size_t>(end - p), '\t');
         const char* stop = tab ? tab : end;
         const auto n = static_cast<std::size_t>(stop - p);
-        out.append(p, n);
+        std::memcpy(out, p, n);
+        out += n;
         col = ColumnAfter(p, n, col);
         if (!tab)
             break;
         const std::size_t blanks = t - col % t;
-        out.append(blanks, ' ');
+        std::memset(out, ' ', blanks);
+        out += blanks;
         col += blanks;
         p = tab + 1;
     }
-    return out;
+    return static_cast<std::size_t>(out - start);
 }
 
-std::string CompressBlanks(std::string_view text, int tabLength)
+std::size_t CompressBlanksTo(std::string_view text, int tabLength, char* out)
 {
     const auto t = static_cast<std::size_t>(SafeTab(tabLength));
-    std::string out;
-    out.reserve(text.size());
+    char* const start = out;
     const char* p = text.data();
     const char* end = p + text.size();
     std::size_t col = 0;
@@ -85,13 +90,14 @@ std::string CompressBlanks(std::string_view text, int tabLength)
         // Single blanks and other bytes go over in one piece.
         const char* hit = FindBlankPairOrTab(p, static_cast<std::size_t>(end - p));
         const auto n = static_cast<std::size_t>(hit - p);
-        out.append(p, n);
+        std::memcpy(out, p, n);
+        out += n;
         col = ColumnAfter(p, n, col);
         p = hit;
         if (p == end)
             break;
         if (*p == '\t') {
-            out += '\t'; // a tab already in the text keeps the columns after it
+            *out++ = '\t'; // a tab already in the text keeps the columns after it
             col = (col / t + 1) * t;
             ++p;
             continue;
@@ -102,13 +108,29 @@ std::string CompressBlanks(std::string_view text, int tabLength)
             ++run;
             ++after;
         }
-        if (after % t == 0 && run >= 2)
-            out += '\t';
-        else
-            out.append(run, ' ');
+        if (after % t == 0 && run >= 2) {
+            *out++ = '\t';
+        } else {
+            std::memset(out, ' ', run);
+            out += run;
+        }
         col = after;
         p += run;
     }
+    return static_cast<std::size_t>(out - start);
+}
+
+std::string ExpandTabs(std::string_view text, int tabLength)
+{
+    std::string out(ExpandedSizeBound(text, tabLength), '\0');
+    out.resize(ExpandTabsTo(text, tabLength, out.data()));
+    return out;
+}
+
+std::string CompressBlanks(std::string_view text, int tabLength)
+{
+    std::string out(text.size(), '\0');
+    out.resize(CompressBlanksTo(text, tabLength, out.data()));
     return out;
 }
 
