@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace doc_convert {
 
@@ -69,6 +70,14 @@ std::string ConvertNumber(std::string_view text, int radix)
 
 namespace {
 
+// The index of the first c in text, text.size() when none.
+std::size_t Until(std::string_view text, char c)
+{
+    const void* hit = text.empty() ? nullptr : std::memchr(text.data(), c, text.size());
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data())
+               : text.size();
+}
+
 // The refill as a small machine: the input, a stack of bytes taken back
 // from the output, and the output with the start of its current line.
 class Refill {
@@ -121,14 +130,18 @@ private:
         if (room <= 0 || m_in == m_text.size())
             return;
         std::string_view ahead = m_text.substr(m_in, static_cast<std::size_t>(room));
-        std::size_t n = ahead.find_first_of(m_p.keepBreaks ? std::string_view("\t\n", 2)
-                                                           : std::string_view("\t", 1));
-        if (n == std::string_view::npos)
-            n = ahead.size();
+        std::size_t n = Until(ahead, '\t');
+        if (m_p.keepBreaks)
+            n = Until(ahead.substr(0, n), '\n');
         const std::size_t at = m_out.size();
         m_out.append(ahead.data(), n);
-        if (!m_p.keepBreaks)
-            std::replace(m_out.begin() + static_cast<std::ptrdiff_t>(at), m_out.end(), '\n', ' ');
+        if (!m_p.keepBreaks) {
+            // Joined lines: each line feed becomes a blank.
+            char* added = m_out.data() + at;
+            for (std::size_t k = Until({added, n}, '\n'); k < n;
+                 k += 1 + Until({added + k + 1, n - k - 1}, '\n'))
+                added[k] = ' ';
+        }
         m_in += n;
         m_col += static_cast<int>(n);
     }
