@@ -37,6 +37,8 @@ TEST(ToolProfile, ValuesReadAsTheirFields)
         {"flag not a number", "a;b;c;d;yes", Tool("a", "b", "c", "d", 0)},
         {"flag another number", "a;b;c;d;007", Tool("a", "b", "c", "d", 1)},
         {"empty value", "", ToolEntry{}},
+        {"one character over the field", std::string(40, 'm') + ";c",
+         Tool(std::string(39, 'm').c_str(), "c")},
         {"a NUL ends its text", std::string("ab\0cd;x\0y;;;1", 15), Tool("ab", "x", "", "", 1)},
         {"empty menu text is free", ";cmd;args;dir;1", ToolEntry{}},
         {"long texts cut to their fields", longText + ";" + longText + ";x;" + longText + ";1",
