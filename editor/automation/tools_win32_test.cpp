@@ -185,7 +185,10 @@ protected:
 
 TEST_F(ToolsPageTest, OpensOnTheFirstToolAndFollowsTheSelection)
 {
+    const int pause = fw::test::PauseForScreenshot();
     Run({[&] {
+        if (pause)
+            fw::test::Pump(pause);
         EXPECT_EQ(ListItems(), (std::vector<std::string>{"one", "two", "three", "four", "five"}));
         EXPECT_EQ(Selected(), 0);
         EXPECT_EQ(Field(IDC_TOOL_MENU_TEXT), "one");
