@@ -16,8 +16,7 @@ void Check(bool condition)
         __builtin_trap();
 }
 
-template <std::size_t N>
-void CheckTerminated(const std::array<char, N>& field)
+template <std::size_t N> void CheckTerminated(const std::array<char, N>& field)
 {
     Check(ToolField(field).size() < N);
 }

@@ -62,7 +62,8 @@ ToolFacts CToolCommands::CurrentFacts()
     ToolFacts facts;
     const fw::Application* app = fw::Application::Current();
     const fw::FrameWnd* frame = app ? app->GetMainFrame() : nullptr;
-    facts.view = ViewFacts(frame ? dynamic_cast<const CMarlView*>(frame->GetActiveView()) : nullptr);
+    facts.view =
+        ViewFacts(frame ? dynamic_cast<const CMarlView*>(frame->GetActiveView()) : nullptr);
     facts.worksetPath = std::string(g_WorksetName.Get());
     return facts;
 }

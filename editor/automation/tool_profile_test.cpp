@@ -7,8 +7,8 @@
 
 namespace {
 
-ToolEntry Tool(const char* menu, const char* command, const char* args = "",
-               const char* dir = "", int ask = 0)
+ToolEntry Tool(const char* menu, const char* command, const char* args = "", const char* dir = "",
+               int ask = 0)
 {
     ToolEntry entry;
     SetToolField(entry.menuText, menu);
@@ -39,7 +39,7 @@ TEST(ToolProfile, ValuesReadAsTheirFields)
         {"empty value", "", ToolEntry{}},
         {"one character over the field", std::string(40, 'm') + ";c",
          Tool(std::string(39, 'm').c_str(), "c")},
-        {"a NUL ends its text", std::string("ab\0cd;x\0y;;;1", 15), Tool("ab", "x", "", "", 1)},
+        {"a NUL ends its text", std::string("ab\0cd;x\0y;;;1", 13), Tool("ab", "x", "", "", 1)},
         {"empty menu text is free", ";cmd;args;dir;1", ToolEntry{}},
         {"long texts cut to their fields", longText + ";" + longText + ";x;" + longText + ";1",
          Tool(longText.substr(0, 39).c_str(), longText.substr(0, 259).c_str(), "x",

@@ -23,8 +23,7 @@ struct ToolEntry {
 
 // Stores `text` (up to a NUL it may hold) in a zero-terminated field, cut
 // to the field's size less one.
-template <std::size_t N>
-void SetToolField(std::array<char, N>& field, std::string_view text)
+template <std::size_t N> void SetToolField(std::array<char, N>& field, std::string_view text)
 {
     text = text.substr(0, text.find('\0'));
     const std::size_t n = text.size() < N ? text.size() : N - 1;
@@ -32,8 +31,7 @@ void SetToolField(std::array<char, N>& field, std::string_view text)
     text.copy(field.data(), n);
 }
 
-template <std::size_t N>
-std::string_view ToolField(const std::array<char, N>& field)
+template <std::size_t N> std::string_view ToolField(const std::array<char, N>& field)
 {
     std::size_t n = 0;
     while (n < N && field[n] != '\0')

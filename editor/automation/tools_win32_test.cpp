@@ -85,9 +85,13 @@ TEST(ToolsMenu, RebuildPutsTheToolsInFrontOfDos)
         MenuItems twoTools;
         MenuItems thenOne;
     } cases[] = {
-        {"with DOS", true, {kFind, {106, "&Make"}, {107, "&Lint"}, kDos, kProgram},
+        {"with DOS",
+         true,
+         {kFind, {106, "&Make"}, {107, "&Lint"}, kDos, kProgram},
          {kFind, {106, "&Grep"}, kDos, kProgram}},
-        {"without DOS: at the end", false, {kFind, {106, "&Make"}, {107, "&Lint"}},
+        {"without DOS: at the end",
+         false,
+         {kFind, {106, "&Make"}, {107, "&Lint"}},
          {kFind, {106, "&Grep"}}},
     };
     for (const Case& c : cases) {
@@ -232,8 +236,10 @@ TEST_F(ToolsPageTest, DeleteAndMoveThenOkStoreTheToolsAndRebuildTheMenu)
                                       {"tools3", "five;five.exe;;;0"},
                                       {"tools4", "four;four.exe;;;0"},
                                   }));
-    EXPECT_EQ(Menu(), (MenuItems{kFind, {106, "one"}, {107, "two"}, {108, "five"}, {109, "four"},
-                                 kDos, kProgram}));
+    EXPECT_EQ(
+        Menu(),
+        (MenuItems{
+            kFind, {106, "one"}, {107, "two"}, {108, "five"}, {109, "four"}, kDos, kProgram}));
 }
 
 TEST_F(ToolsPageTest, EditsGoIntoTheTableAtOnceAndCancelRestoresTheStoredTools)
@@ -286,9 +292,9 @@ TEST_F(ToolsPageTest, AddRefusesAnEleventhTool)
     m_page.m_choice = "C:\\bin\\lint.exe";
     Run({[&] {
              fw::test::OnNextDialog("Error", [](HWND box) {
-                 EXPECT_NE(fw::test::FindChild(box, "Static",
-                                               "No space for additional tools available"),
-                           nullptr);
+                 EXPECT_NE(
+                     fw::test::FindChild(box, "Static", "No space for additional tools available"),
+                     nullptr);
                  ClickButton(box, IDOK);
              });
              Click(IDC_TOOL_ADD);
@@ -311,7 +317,8 @@ TEST_F(ToolsPageTest, DeletingTheLastToolEmptiesTheFields)
         EXPECT_TRUE(AskChecked());
         Click(IDC_TOOL_DELETE);
         EXPECT_TRUE(ListItems().empty());
-        for (int id : {IDC_TOOL_MENU_TEXT, IDC_TOOL_COMMAND, IDC_TOOL_ARGUMENTS, IDC_TOOL_DIRECTORY})
+        for (int id :
+             {IDC_TOOL_MENU_TEXT, IDC_TOOL_COMMAND, IDC_TOOL_ARGUMENTS, IDC_TOOL_DIRECTORY})
             EXPECT_EQ(Field(id), "") << id;
         EXPECT_FALSE(AskChecked());
         fw::test::SetEditText(Item(IDC_TOOL_COMMAND), "typed with no tool");
@@ -352,7 +359,8 @@ protected:
     // The probe's command line and current directory, once it has run.
     std::pair<std::string, std::string> Record()
     {
-        fw::test::PumpUntil(*m_app, [&] { return fw::test::FileExists(m_record); }, 10000);
+        fw::test::PumpUntil(
+            *m_app, [&] { return fw::test::FileExists(m_record); }, 10000);
         const std::string text = fw::test::ReadFileText(m_record);
         const size_t end = text.find('\n');
         if (end == std::string::npos)
@@ -367,8 +375,8 @@ protected:
 
 TEST_F(ToolRunTest, StartsTheProgramWithItsPlaceholdersExpandedInItsDirectory)
 {
-    const ToolEntry entry = Tool("&Probe", m_probe, "$FileName$ -l$Line$ -c$Col$ $Target$ $Dir$",
-                                 "$FileDir$");
+    const ToolEntry entry =
+        Tool("&Probe", m_probe, "$FileName$ -l$Line$ -c$Col$ $Target$ $Dir$", "$FileDir$");
     const std::optional<std::string> started = RunTool(entry, Facts(), m_main->GetHwnd());
     const std::string folder = m_folder->Path();
     const std::string expected = m_probe + " edit.c -l12 -c5 app " + folder + "\\";
@@ -487,7 +495,8 @@ TEST_F(ToolRunTest, PrintTextUsesTheRegionalFormsAndTheFileTimeOfTheLoad)
     } cases[] = {
         {"day first, 24 hours", {"1", ".", "1", ":"}, "%d.%m.%y %H:%M"},
         {"year first", {"2", "-", "1", "."}, "%y-%m-%d %H.%M"},
-        {"missing values: month first, 12 hours", {nullptr, nullptr, nullptr, nullptr},
+        {"missing values: month first, 12 hours",
+         {nullptr, nullptr, nullptr, nullptr},
          "%m/%d/%y %I:%M %p"},
     };
     for (const Case& c : cases) {
