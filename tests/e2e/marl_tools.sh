@@ -16,7 +16,7 @@ winpath() { echo "Z:${1//\//\\}"; }
 mkdir "$dir/src"
 for i in $(seq 20); do printf 'line %d\r\n' "$i"; done >"$dir/src/edit.c"
 rm -f "$dir/prefix/drive_c/windows/"[mM][aA][rR][lL].[iI][nN][iI]
-printf '[Tools]\r\nTools1=&Probe;%s;$FileName$ -l$Line$ -c$Col$;$FileDir$;0\r\n' \
+printf '[Tools]\r\nTools1=&1 Probe;%s;$FileName$ -l$Line$ -c$Col$;$FileDir$;0\r\n' \
     "$(winpath "$probe")" >"$dir/prefix/drive_c/windows/marl.ini"
 export TV_TOOL_PROBE_OUT
 TV_TOOL_PROBE_OUT=$(winpath "$dir/probe.txt")
@@ -26,7 +26,7 @@ w=$(find_window '^Trelvan EDIT for Windows - .*edit.c') || fail "no window for e
 sleep 0.5
 send_keys "$w" ctrl+Home $(printf 'Down %.0s' $(seq 11)) Right Right Right Right
 sleep 0.3
-send_keys "$w" alt+t p
+send_keys "$w" alt+t 1
 for _ in $(seq 100); do [ -s "$dir/probe.txt" ] && break; sleep 0.1; done
 [ -s "$dir/probe.txt" ] || fail "the tool did not start"
 expected="$(winpath "$probe") edit.c -l12 -c5
