@@ -1,5 +1,7 @@
 #include "editor/automation/tool_edit_page.h"
 
+#include <algorithm>
+
 #include "editor/automation/placeholders.h"
 #include "editor/res/resource.h"
 #include "framework/common_dialogs.h"
@@ -133,7 +135,21 @@ void CToolEdit::OnFieldChanged(int id)
     const int selected = Selected();
     if (m_bShowing || selected < 0)
         return;
-    SetEntryField(m_tools.Table()[selected], id, GetItemText(id));
+    std::string text = GetItemText(id);
+    if (text.find(';') != std::string::npos) {
+        // The stored value separates the fields with ";": a text holding one
+        // would come back split.  The edit refuses it, and changes again.
+        DWORD caret = 0;
+        SendMessageA(GetItem(id), EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+        const auto before =
+            std::count(text.begin(), text.begin() + std::min<std::size_t>(caret, text.size()), ';');
+        std::erase(text, ';');
+        SetItemText(id, text);
+        const auto at = static_cast<WPARAM>(caret - static_cast<DWORD>(before));
+        SendMessageA(GetItem(id), EM_SETSEL, at, static_cast<LPARAM>(at));
+        return;
+    }
+    SetEntryField(m_tools.Table()[selected], id, text);
     if (id == IDC_TOOL_MENU_TEXT)
         ReplaceListItem(selected);
 }
