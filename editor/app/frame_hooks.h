@@ -27,11 +27,17 @@ public:
     virtual void Activate(int which) = 0;
 };
 
-// Rebuilds the tools entries of the Tools menu before a menu opens.
+class Profile;
+
+// The user's tools: read from the profile at start-up, put back on the Tools
+// menu before a menu opens, run by commands 106 to 115 (record 0 to 9).
 class ToolsMenuHook {
 public:
     virtual ~ToolsMenuHook() = default;
     virtual void Rebuild() = 0;
+    virtual void Load(Profile& profile) = 0;
+    virtual bool IsUsed(int index) const = 0;
+    virtual void Run(int index) = 0;
 };
 
 // The option sheet "Options" with its pages (0 Settings ... 6 Colors).

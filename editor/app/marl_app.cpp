@@ -112,7 +112,8 @@ bool CMarlApp::InitInstance()
         frame.ToggleBar(IDW_TOOLBAR2);
     if (m_plan.showMainWindow)
         UpdateWindow(frame.GetHwnd());
-    // The tools menu is built here once the tools feature is installed.
+    if (m_hooks.toolsMenu)
+        m_hooks.toolsMenu->Load(*m_profile);
     if (m_plan.restoreDesktop) {
         m_pSplash.reset(); // the picture goes before the desktop comes back
         if (m_hooks.desktop)

@@ -93,6 +93,8 @@ private:
     void OnFindInFiles(); // marl_app_find.cpp
     void OnOptionsPage(UINT id);
     void OnUpdateOptionsPage(fw::CmdUI& ui);
+    void OnTool(UINT id);
+    void OnUpdateTool(fw::CmdUI& ui);
 
     MarlDocKinds m_kinds;
     MarlAppHooks m_hooks;

@@ -94,6 +94,18 @@ void CMarlApp::OnUpdateOptionsPage(fw::CmdUI& ui)
     ui.Enable(m_hooks.optionSheet != nullptr);
 }
 
+void CMarlApp::OnTool(UINT id)
+{
+    if (m_hooks.toolsMenu)
+        m_hooks.toolsMenu->Run(static_cast<int>(id - ID_TOOL_FIRST));
+}
+
+void CMarlApp::OnUpdateTool(fw::CmdUI& ui)
+{
+    ui.Enable(m_hooks.toolsMenu &&
+              m_hooks.toolsMenu->IsUsed(static_cast<int>(ui.m_nID - ID_TOOL_FIRST)));
+}
+
 bool CMarlApp::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
 {
     static const fw::CommandMap<CMarlApp> map{
@@ -109,6 +121,8 @@ bool CMarlApp::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_OPTIONS_TOOLS, ID_OPTIONS_EXTENSIONS, &CMarlApp::OnUpdateOptionsPage},
         {ID_OPTIONS_OUTLINER, ID_OPTIONS_HELPFILES, &CMarlApp::OnUpdateOptionsPage},
         {ID_OPTIONS_COLORS, &CMarlApp::OnUpdateOptionsPage},
+        {ID_TOOL_FIRST, ID_TOOL_LAST, &CMarlApp::OnTool},
+        {ID_TOOL_FIRST, ID_TOOL_LAST, &CMarlApp::OnUpdateTool},
     };
     return map.Dispatch(*this, id, code, ui) || fw::Application::HandleCommand(id, code, ui);
 }

@@ -3,13 +3,16 @@
 #include "editor/app/macro_commands.h"
 #include "editor/app/marl_app.h"
 #include "editor/app/marl_doc_kinds.h"
+#include "editor/app/tool_commands.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int showCmd)
 {
     // Outlives the application: the main frame releases its buffer.
     CMacroCommands macros;
+    CToolCommands tools;
     MarlAppHooks hooks;
     hooks.macroRecorder = &macros;
+    hooks.toolsMenu = &tools;
     CMarlApp app(MakeMarlDocKinds(), hooks);
     return app.Run(instance, cmdLine, showCmd);
 }

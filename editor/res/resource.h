@@ -109,6 +109,10 @@
 #define ID_OPTIONS_OUTLINER 32853
 #define ID_OPTIONS_HELPFILES 32854
 #define ID_OPTIONS_COLORS 32871
+// The user's tools on the Tools menu: record i is command 106 + i
+#define ID_TOOL_FIRST 106
+#define ID_TOOL_LAST 115
+#define ID_TOOLS_DOS 32816 // Tools > "&DOS": the tools stand in front of it
 
 // ---- Status panes: the layer's pane range, after its own (EXT to REC) ----------
 #define ID_INDICATOR_READ 59142
@@ -143,6 +147,18 @@
 #define IDC_FIF_INCLUDE 1029
 #define IDC_RESULTS_LIST 101
 #define IDC_RESULTS_TOUCH 1022
+// Parameters dialog (106) and the Tools page (109)
+#define IDC_PARAMETERS_ARGUMENTS 100
+#define IDC_TOOL_LIST 110
+#define IDC_TOOL_MENU_TEXT 111
+#define IDC_TOOL_COMMAND 112
+#define IDC_TOOL_ARGUMENTS 113
+#define IDC_TOOL_DIRECTORY 114
+#define IDC_TOOL_ADD 116
+#define IDC_TOOL_ASK 119
+#define IDC_TOOL_UP 120
+#define IDC_TOOL_DOWN 121
+#define IDC_TOOL_DELETE 700
 // Reformat dialog (156)
 #define IDC_REFORMAT_LENGTH 1045
 #define IDC_REFORMAT_KEEP 1046
@@ -154,6 +170,8 @@
 #define IDD_ABOUTBOX 100
 #define IDD_DOC_PROPERTIES 240
 #define IDD_GOTO_LINE 108
+#define IDD_PARAMETERS 106
+#define IDD_TOOLS 109
 #define IDD_FIND_IN_FILES 124
 #define IDD_SEARCH_RESULTS 125
 #define IDD_REFORMAT 156
