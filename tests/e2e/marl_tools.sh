@@ -36,8 +36,6 @@ got=$(tr -d '\r' <"$dir/probe.txt")
 $got
 instead of
 $expected"
-# The tool's window (a console) may still be going away.
-sleep 1
 send_keys "$w" alt+F4
 wait_exit $PROGRAM_PID || fail "marl.exe did not end"
 [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
