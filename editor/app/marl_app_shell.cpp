@@ -109,6 +109,10 @@ bool CMarlApp::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_OPTIONS_TOOLS, ID_OPTIONS_EXTENSIONS, &CMarlApp::OnUpdateOptionsPage},
         {ID_OPTIONS_OUTLINER, ID_OPTIONS_HELPFILES, &CMarlApp::OnUpdateOptionsPage},
         {ID_OPTIONS_COLORS, &CMarlApp::OnUpdateOptionsPage},
+        {ID_SEND_FILE, &CMarlApp::OnSendFile},
+        {ID_SEND_ALL_FILES, &CMarlApp::OnSendAllFiles},
+        {ID_SEND_FILE, &CMarlApp::OnUpdateSendFile},
+        {ID_SEND_ALL_FILES, &CMarlApp::OnUpdateSendAllFiles},
     };
     return map.Dispatch(*this, id, code, ui) || fw::Application::HandleCommand(id, code, ui);
 }

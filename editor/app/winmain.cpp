@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "editor/app/integration_hooks.h"
 #include "editor/app/macro_commands.h"
 #include "editor/app/marl_app.h"
 #include "editor/app/marl_doc_kinds.h"
@@ -10,6 +11,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int showCmd)
     CMacroCommands macros;
     MarlAppHooks hooks;
     hooks.macroRecorder = &macros;
+    CTipOfTheDay tips;
+    hooks.tips = &tips;
     CMarlApp app(MakeMarlDocKinds(), hooks);
     return app.Run(instance, cmdLine, showCmd);
 }
