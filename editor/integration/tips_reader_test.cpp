@@ -1,5 +1,6 @@
 #include "editor/integration/tips_reader.h"
 
+#include <fstream>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -93,6 +94,23 @@ TEST(TipsReader, EmptyFileGivesAnEmptyTipAtTheStart)
     const TipLine line = Read("", 12);
     EXPECT_EQ(line.text, "");
     EXPECT_EQ(line.next, 0);
+}
+
+TEST(TipsReader, EveryShippedTipIsReadWholeAndComesRound)
+{
+    std::ifstream file(TV_SHIPPED_TIPS, std::ios::binary);
+    ASSERT_TRUE(file) << TV_SHIPPED_TIPS;
+    std::int64_t pos = 0;
+    int tips = 0;
+    do {
+        const std::int64_t start = pos;
+        const TipLine line = ReadTipAt(file, pos);
+        EXPECT_FALSE(line.text.empty()) << "at " << start;
+        EXPECT_LT(line.next - start, static_cast<std::int64_t>(kTipLineChars)) << line.text;
+        pos = line.next;
+        ++tips;
+    } while (ReadTipAt(file, pos).next > pos && tips < 1000);
+    EXPECT_GE(tips, 30);
 }
 
 } // namespace
