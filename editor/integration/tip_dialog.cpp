@@ -39,11 +39,13 @@ void CTipDlg::ReadNextTip()
 
 BOOL CTipDlg::OnInitDialog()
 {
-    const BOOL result = fw::Dialog::OnInitDialog();
+    fw::Dialog::OnInitDialog();
     // An empty line at the position: open on the one after it.
     if (m_strTip.empty())
         OnCancel();
-    return result;
+    // Enter closes, and the tip is not shown selected.
+    GotoItem(IDOK);
+    return FALSE;
 }
 
 void CTipDlg::DoDataExchange(fw::DataExchange& dx)
