@@ -6,9 +6,9 @@ namespace {
 
 // Looked up in this order; the fourth is the one called.
 constexpr const char* kProcedureNames[] = {
-    "MAPILogon",      "MAPILogoff",    "MAPISendMail",   "MAPISendDocuments",
-    "MAPIFindNext",   "MAPIReadMail",  "MAPISaveMail",   "MAPIDeleteMail",
-    "MAPIFreeBuffer", "MAPIAddress",   "MAPIDetails",    "MAPIResolveName",
+    "MAPILogon",      "MAPILogoff",   "MAPISendMail", "MAPISendDocuments",
+    "MAPIFindNext",   "MAPIReadMail", "MAPISaveMail", "MAPIDeleteMail",
+    "MAPIFreeBuffer", "MAPIAddress",  "MAPIDetails",  "MAPIResolveName",
 };
 constexpr std::size_t kSendDocuments = 3;
 
@@ -46,8 +46,8 @@ void MailLibrary::Unbind()
     m_module.reset();
 }
 
-ULONG MailLibrary::SendDocuments(HWND owner, const std::string& delimiter,
-                                 const std::string& paths, const std::string& names)
+ULONG MailLibrary::SendDocuments(HWND owner, const std::string& delimiter, const std::string& paths,
+                                 const std::string& names)
 {
     FARPROC proc = m_procedures[kSendDocuments];
     if (!proc)

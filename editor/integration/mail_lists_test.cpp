@@ -32,7 +32,10 @@ TEST(MailLists, CopyNamesAreUniqueAmongTakenPaths)
         {"C:\\TEMP", "C:\\SRC\\MAIN.C", {}, "C:\\TEMP\\MAIN.C"},
         {"C:\\TEMP\\", "C:\\SRC\\MAIN.C", {}, "C:\\TEMP\\MAIN.C"},
         {"C:\\TEMP", "C:\\LIB\\MAIN.C", {"C:\\TEMP\\MAIN.C"}, "C:\\TEMP\\MAIN-2.C"},
-        {"C:\\TEMP", "C:\\X\\MAIN.C", {"C:\\TEMP\\MAIN.C", "C:\\TEMP\\MAIN-2.C"}, "C:\\TEMP\\MAIN-3.C"},
+        {"C:\\TEMP",
+         "C:\\X\\MAIN.C",
+         {"C:\\TEMP\\MAIN.C", "C:\\TEMP\\MAIN-2.C"},
+         "C:\\TEMP\\MAIN-3.C"},
         {"C:\\TEMP", "", {"C:\\TEMP\\Untitled"}, "C:\\TEMP\\Untitled-2"},
         // A dot in the directory is no extension.
         {"C:\\T.D", "C:\\X\\MAKEFILE", {"C:\\T.D\\MAKEFILE"}, "C:\\T.D\\MAKEFILE-2"},

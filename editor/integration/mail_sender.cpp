@@ -30,9 +30,10 @@ bool FileExists(const std::string& path)
 // longer fits.
 bool AddCopy(MailLists& lists, fw::Document& document, const std::string& temp)
 {
-    const std::string path = UniqueMailCopyPath(temp, document.GetPathName(), [&](const std::string& p) {
-        return lists.Contains(p) || FileExists(p);
-    });
+    const std::string path =
+        UniqueMailCopyPath(temp, document.GetPathName(), [&](const std::string& p) {
+            return lists.Contains(p) || FileExists(p);
+        });
     if (!lists.Add(path, MailDisplayName(document.GetPathName())))
         return false;
     WriteCopy(document, path);

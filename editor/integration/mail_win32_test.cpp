@@ -5,6 +5,7 @@
 // this program, see tools/wine-prefix.)
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,18 @@ private:
     std::optional<std::string> m_old;
 };
 
+// What the tests' mail library records of one call from the editor: the
+// lists, and the text of each copy (CR and LF written as \r and \n).
+std::string Recorded(const std::string& paths, const std::string& names,
+                     std::initializer_list<const char*> texts)
+{
+    std::string log =
+        "owner=window delimiter=; reserved=0\npaths=" + paths + "\nnames=" + names + "\n";
+    for (const char* text : texts)
+        log += std::string("text=") + text + "\n";
+    return log;
+}
+
 class MailTest : public ShellTest {
 protected:
     void SetUp() override
@@ -55,7 +68,8 @@ protected:
     std::string Temp() const { return Path("temp"); }
     std::string MailLog() const
     {
-        return fw::test::FileExists(Path("mail.log")) ? fw::test::ReadFileText(Path("mail.log")) : "";
+        return fw::test::FileExists(Path("mail.log")) ? fw::test::ReadFileText(Path("mail.log"))
+                                                      : "";
     }
     std::vector<std::string> TempFiles() const
     {
@@ -73,7 +87,8 @@ protected:
     }
 
     // A document on `path` holding `text`, with `typed` typed at its start.
-    fw::Document* OpenTyped(const std::string& path, const std::string& text, const std::string& typed)
+    fw::Document* OpenTyped(const std::string& path, const std::string& text,
+                            const std::string& typed)
     {
         if (!path.empty()) {
             CreateDirectoryA(path.substr(0, path.rfind('\\')).c_str(), nullptr);
@@ -123,10 +138,7 @@ TEST_F(MailTest, CurrentFileIsSentWithItsUnsavedTextAndTheCopyIsDeleted)
     ASSERT_TRUE(doc);
     Command(ID_SEND_FILE);
 
-    EXPECT_EQ(MailLog(), "owner=window delimiter=; reserved=0\n"
-                         "paths=" + Temp() + "\\MAIN.C\n"
-                         "names=MAIN.C\n"
-                         "text=xint a;\\r\\n\n");
+    EXPECT_EQ(MailLog(), Recorded(Temp() + "\\MAIN.C", "MAIN.C", {"xint a;\\r\\n"}));
     EXPECT_TRUE(TempFiles().empty());
     EXPECT_EQ(fw::test::ReadFileText(path), "int a;\r\n") << "the file itself is not saved";
     EXPECT_TRUE(doc->IsModified());
@@ -143,12 +155,8 @@ TEST_F(MailTest, AllFilesGoInOneMessageEachWithItsOwnCopy)
     Command(ID_SEND_ALL_FILES);
 
     const std::string t = Temp() + "\\";
-    EXPECT_EQ(MailLog(), "owner=window delimiter=; reserved=0\n"
-                         "paths=" + t + "MAIN-2.C;" + t + "MAIN-3.C;" + t + "Untitled\n"
-                         "names=MAIN.C;MAIN.C;Untitled\n"
-                         "text=a1\\r\\n\n"
-                         "text=b2\\r\\n\n"
-                         "text=new\n");
+    EXPECT_EQ(MailLog(), Recorded(t + "MAIN-2.C;" + t + "MAIN-3.C;" + t + "Untitled",
+                                  "MAIN.C;MAIN.C;Untitled", {"a1\\r\\n", "b2\\r\\n", "new"}));
     EXPECT_EQ(TempFiles(), std::vector<std::string>{"MAIN.C"});
     EXPECT_EQ(fw::test::ReadFileText(t + "MAIN.C"), "not ours");
 }

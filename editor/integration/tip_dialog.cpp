@@ -19,7 +19,8 @@ std::string ProgramTipsFile()
 }
 
 CTipDlg::CTipDlg(HWND owner, std::string tipsFile)
-    : fw::Dialog(IDD_TIP, owner), m_tipsFile(tipsFile.empty() ? ProgramTipsFile() : std::move(tipsFile))
+    : fw::Dialog(IDD_TIP, owner),
+      m_tipsFile(tipsFile.empty() ? ProgramTipsFile() : std::move(tipsFile))
 {
     ReadNextTip();
 }

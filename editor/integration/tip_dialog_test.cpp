@@ -32,7 +32,8 @@ protected:
     // Starts with `profile`; when the tip comes, records its text, presses
     // "Next tip" `next` times recording each, then clears the check box when
     // asked and presses OK.
-    std::vector<std::string> StartWithTip(const std::string& profile, int next, bool clearShow = false)
+    std::vector<std::string> StartWithTip(const std::string& profile, int next,
+                                          bool clearShow = false)
     {
         std::vector<std::string> seen;
         const int pause = fw::test::PauseForScreenshot();
@@ -75,8 +76,8 @@ TEST_F(TipTest, WhereTheStartUpTipOpens)
     } cases[] = {
         {"[Tips]\r\nLastPos=16\r\n", kTips, "C", "18"},
         {"[Tips]\r\nLastPos=999\r\n", kTips, "First\r\nSecond", "13"}, // past the end
-        {"[Tips]\r\nLastPos=0\r\n", "\nA\n", "A", "3"},  // an empty line is passed over
-        {"[Tips]\r\nLastPos=7\r\n", "", "", "0"},         // an empty file
+        {"[Tips]\r\nLastPos=0\r\n", "\nA\n", "A", "3"}, // an empty line is passed over
+        {"[Tips]\r\nLastPos=7\r\n", "", "", "0"},       // an empty file
     };
     for (const auto& c : cases) {
         WriteText(TipsFile(), c.file);

@@ -36,14 +36,12 @@ TEST(TipsReader, ReadsTheLineAtTheOffsetAndWrapsAtTheEnd)
         const char* text;
         std::int64_t next;
     } cases[] = {
-        {0, "one", 5},
-        {5, "two", 9},
-        {9, "three", 16},
-        {16, "one", 5},  // the end of the file: the first line again
-        {999, "one", 5}, // past the end
-        {-4, "one", 5},  // a broken profile value
-        {2, "e", 5},     // inside a line: the rest of it
-        {3, "", 5},      // just before CR LF: an empty tip
+        {0, "one", 5},    {5, "two", 9},
+        {9, "three", 16}, {16, "one", 5}, // the end of the file: the first line again
+        {999, "one", 5},                  // past the end
+        {-4, "one", 5},                   // a broken profile value
+        {2, "e", 5},                      // inside a line: the rest of it
+        {3, "", 5},                       // just before CR LF: an empty tip
     };
     for (const auto& c : cases) {
         const TipLine line = Read(file, c.lastPos);
@@ -63,7 +61,7 @@ TEST(TipsReader, LineContents)
         {"First line|Second line\n", "First line\r\nSecond line", 23},
         {"||\n", "\r\n\r\n", 3},
         {"last line without end", "last line without end", 21},
-        {"a\rb\r\n", "a\rb", 5},          // only CR LF is a line end
+        {"a\rb\r\n", "a\rb", 5},            // only CR LF is a line end
         {std::string("a\0b\n", 4), "a", 4}, // a NUL ends the text, not the line
         {longLine + "\n", std::string(511, 'x'), 511},
         {std::string(511, 'y') + "\r\nz", std::string(511, 'y'), 511},

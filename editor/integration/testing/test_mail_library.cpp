@@ -38,8 +38,8 @@ std::string FileText(const std::string& path)
 
 extern "C" {
 
-__declspec(dllexport) ULONG WINAPI MAPISendDocuments(ULONG_PTR owner, LPSTR delimiter, LPSTR paths,
-                                                     LPSTR names, ULONG reserved)
+__declspec(dllexport) ULONG WINAPI
+    MAPISendDocuments(ULONG_PTR owner, LPSTR delimiter, LPSTR paths, LPSTR names, ULONG reserved)
 {
     char log[MAX_PATH] = {};
     if (!GetEnvironmentVariableA("TV_TEST_MAIL_LOG", log, sizeof log))
@@ -61,17 +61,50 @@ __declspec(dllexport) ULONG WINAPI MAPISendDocuments(ULONG_PTR owner, LPSTR deli
 }
 
 // Never called: they only have to be there.
-__declspec(dllexport) ULONG WINAPI MAPILogon() { return 0; }
-__declspec(dllexport) ULONG WINAPI MAPILogoff() { return 0; }
-__declspec(dllexport) ULONG WINAPI MAPISendMail() { return 0; }
-__declspec(dllexport) ULONG WINAPI MAPIFindNext() { return 0; }
-__declspec(dllexport) ULONG WINAPI MAPIReadMail() { return 0; }
-__declspec(dllexport) ULONG WINAPI MAPISaveMail() { return 0; }
-__declspec(dllexport) ULONG WINAPI MAPIDeleteMail() { return 0; }
-__declspec(dllexport) ULONG WINAPI MAPIFreeBuffer() { return 0; }
-__declspec(dllexport) ULONG WINAPI MAPIAddress() { return 0; }
-__declspec(dllexport) ULONG WINAPI MAPIDetails() { return 0; }
+__declspec(dllexport) ULONG WINAPI MAPILogon()
+{
+    return 0;
+}
+__declspec(dllexport) ULONG WINAPI MAPILogoff()
+{
+    return 0;
+}
+__declspec(dllexport) ULONG WINAPI MAPISendMail()
+{
+    return 0;
+}
+__declspec(dllexport) ULONG WINAPI MAPIFindNext()
+{
+    return 0;
+}
+__declspec(dllexport) ULONG WINAPI MAPIReadMail()
+{
+    return 0;
+}
+__declspec(dllexport) ULONG WINAPI MAPISaveMail()
+{
+    return 0;
+}
+__declspec(dllexport) ULONG WINAPI MAPIDeleteMail()
+{
+    return 0;
+}
+__declspec(dllexport) ULONG WINAPI MAPIFreeBuffer()
+{
+    return 0;
+}
+__declspec(dllexport) ULONG WINAPI MAPIAddress()
+{
+    return 0;
+}
+__declspec(dllexport) ULONG WINAPI MAPIDetails()
+{
+    return 0;
+}
 #ifndef TV_INCOMPLETE_MAIL_LIBRARY
-__declspec(dllexport) ULONG WINAPI MAPIResolveName() { return 0; }
+__declspec(dllexport) ULONG WINAPI MAPIResolveName()
+{
+    return 0;
+}
 #endif
 }
