@@ -74,19 +74,6 @@ TEST(TipsReader, LineContents)
     }
 }
 
-TEST(TipsReader, ThreeTipsRotate)
-{
-    const std::string file = "A\nB\nC\n";
-    std::int64_t pos = 0;
-    std::string seen;
-    for (int i = 0; i < 7; ++i) {
-        const TipLine line = Read(file, pos);
-        seen += line.text;
-        pos = line.next;
-    }
-    EXPECT_EQ(seen, "ABCABCA");
-}
-
 TEST(TipsReader, EmptyFileGivesAnEmptyTipAtTheStart)
 {
     const TipLine line = Read("", 12);
