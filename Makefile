@@ -2,8 +2,9 @@
 # make test  - installs what is missing, builds every preset and runs every test
 # make bench - native benchmarks against their peers
 # make fuzz  - fuzz every parser of outside input for a while
+# make dist  - the folder a user receives: build/win32/dist (setup.exe, SETUP.INF and its files)
 SHELL := /bin/bash
-.PHONY: run test bench fuzz bootstrap clean
+.PHONY: run test bench fuzz dist bootstrap clean
 
 bootstrap:
 	@tools/bootstrap
@@ -16,6 +17,10 @@ run: bootstrap
 
 test:
 	@tools/run-tests
+
+dist: bootstrap
+	cmake --preset win32 >/dev/null && cmake --build --preset win32 --target dist
+	@echo "the distribution: build/win32/dist"; ls -l build/win32/dist
 
 bench: bootstrap
 	cmake --preset native >/dev/null && cmake --build --preset native

@@ -75,7 +75,14 @@ endfunction()
 set(TV_EDITOR_RC_PARTS ${PROJECT_SOURCE_DIR}/editor/res/view.rc
     ${PROJECT_SOURCE_DIR}/editor/res/view_search.rc ${PROJECT_SOURCE_DIR}/editor/res/resource.h
     ${PROJECT_SOURCE_DIR}/editor/res/tools.rc
+    ${PROJECT_SOURCE_DIR}/editor/res/tips.rc
     ${PROJECT_SOURCE_DIR}/framework/res/fw.rc ${PROJECT_SOURCE_DIR}/framework/res/fw_resource.h)
+
+# tv_dist(TARGET NAME COMPONENT): the target's file ships in `make dist` as
+# NAME, installed with the component of that number (cmake/Dist.cmake).
+function(tv_dist target name component)
+    set_property(GLOBAL APPEND PROPERTY TV_DIST_REGISTERED "${name}|${target}|${component}")
+endfunction()
 
 # tv_e2e(NAME [PROGRAM...]): the end-to-end script e2e/NAME.sh of the calling
 # folder, given the paths of the programs (targets) it drives, in order.

@@ -91,6 +91,10 @@ private:
     SettingsHomes Homes();
     void OnAppAbout();
     void OnFindInFiles(); // marl_app_find.cpp
+    void OnSendFile();    // marl_app_mail.cpp
+    void OnSendAllFiles();
+    void OnUpdateSendFile(fw::CmdUI& ui);
+    void OnUpdateSendAllFiles(fw::CmdUI& ui);
     void OnOptionsPage(UINT id);
     void OnUpdateOptionsPage(fw::CmdUI& ui);
     void OnTool(UINT id);

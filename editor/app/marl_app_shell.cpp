@@ -123,6 +123,10 @@ bool CMarlApp::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_OPTIONS_COLORS, &CMarlApp::OnUpdateOptionsPage},
         {ID_TOOL_FIRST, ID_TOOL_LAST, &CMarlApp::OnTool},
         {ID_TOOL_FIRST, ID_TOOL_LAST, &CMarlApp::OnUpdateTool},
+        {ID_SEND_FILE, &CMarlApp::OnSendFile},
+        {ID_SEND_ALL_FILES, &CMarlApp::OnSendAllFiles},
+        {ID_SEND_FILE, &CMarlApp::OnUpdateSendFile},
+        {ID_SEND_ALL_FILES, &CMarlApp::OnUpdateSendAllFiles},
     };
     return map.Dispatch(*this, id, code, ui) || fw::Application::HandleCommand(id, code, ui);
 }

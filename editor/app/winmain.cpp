@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "editor/app/integration_hooks.h"
 #include "editor/app/macro_commands.h"
 #include "editor/app/marl_app.h"
 #include "editor/app/marl_doc_kinds.h"
@@ -13,6 +14,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int showCmd)
     MarlAppHooks hooks;
     hooks.macroRecorder = &macros;
     hooks.toolsMenu = &tools;
+    CTipOfTheDay tips;
+    hooks.tips = &tips;
     CMarlApp app(MakeMarlDocKinds(), hooks);
     return app.Run(instance, cmdLine, showCmd);
 }

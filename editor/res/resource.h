@@ -133,6 +133,9 @@
 #define IDC_PROP_UNIX 1203
 #define IDC_PROP_READONLY 1204
 #define IDC_GOTO_LINE 1030
+// The tip of the day
+#define IDC_TIP_TEXT 1300
+#define IDC_TIP_SHOW 1301
 // Find in files dialog (124) and its results window (125)
 #define IDC_FIF_SEARCH_FOR 1020
 #define IDC_FIF_FILE_SPEC 1001
@@ -175,6 +178,7 @@
 #define IDD_FIND_IN_FILES 124
 #define IDD_SEARCH_RESULTS 125
 #define IDD_REFORMAT 156
+#define IDD_TIP 170
 
 // ---- Menus, icons, accelerators and bitmaps -----------------------------------
 #define IDR_MAINFRAME 2

@@ -12,7 +12,7 @@ cp -a "$TV_WINE_PREFIX" "$dir/prefix"
 TV_WINE_PREFIX="$dir/prefix"
 at_exit 'WINEPREFIX="$dir/prefix" wineserver -k 2>/dev/null; rm -rf "$dir"'
 rm -f "$dir/prefix/drive_c/windows/"[mM][aA][rR][lL].[iI][nN][iI]
-printf '[Options]\r\nAutoSave=1\r\nIntervall=2\r\n' >"$dir/prefix/drive_c/windows/marl.ini"
+printf '[Options]\r\nAutoSave=1\r\nIntervall=2\r\n[Tips]\r\nShow=0\r\n' >"$dir/prefix/drive_c/windows/marl.ini"
 printf 'int a;\r\n' >"$dir/MAIN.C"
 file="Z:${dir//\//\\}\\MAIN.C"
 

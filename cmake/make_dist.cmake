@@ -1,0 +1,26 @@
+cmake_minimum_required(VERSION 3.21)
+# Fills DIST_DIR: setup.exe, each of ENTRIES ("NAME*PATH*COMPONENT", joined
+# by "|") under its NAME, and SETUP.INF from INF_TEMPLATE with one [Files]
+# line per entry (its size for the progress bar, recorded in SETUP.LOG).
+file(REMOVE_RECURSE ${DIST_DIR})
+file(MAKE_DIRECTORY ${DIST_DIR})
+file(COPY_FILE ${SETUP_EXE} ${DIST_DIR}/setup.exe)
+string(REPLACE "|" ";" entries "${ENTRIES}")
+set(TV_DIST_FILE_LINES "")
+set(key 1)
+foreach(entry IN LISTS entries)
+    string(REPLACE "*" ";" parts "${entry}")
+    list(GET parts 0 name)
+    list(GET parts 1 source)
+    list(GET parts 2 component)
+    file(COPY_FILE ${source} ${DIST_DIR}/${name})
+    file(SIZE ${source} size)
+    string(APPEND TV_DIST_FILE_LINES "${key}=,${name},,,${size},,${component},1\r\n")
+    math(EXPR key "${key} + 1")
+endforeach()
+file(READ ${INF_TEMPLATE} inf)
+# The installer reads the script with the platform's profile reader: CR LF.
+string(REPLACE "\r\n" "\n" inf "${inf}")
+string(REPLACE "\n" "\r\n" inf "${inf}")
+string(REPLACE "@TV_DIST_FILE_LINES@\r\n" "${TV_DIST_FILE_LINES}" inf "${inf}")
+file(WRITE ${DIST_DIR}/SETUP.INF "${inf}")
