@@ -120,3 +120,13 @@ std::string UpperExtension(std::string_view extension)
             c = static_cast<char>(c - 'a' + 'A');
     return text;
 }
+
+std::string FileExtension(std::string_view path)
+{
+    // A dot in a directory's name is not the file's extension.
+    const std::size_t name = path.find_last_of("\\/:");
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string_view::npos || (name != std::string_view::npos && dot < name))
+        return {};
+    return std::string(path.substr(dot + 1));
+}

@@ -37,5 +37,7 @@ std::string WithHelpFile(std::string_view value, std::string_view path);
 // The first piece equal to `file` removed with the ";" before it; the first
 // piece of the list has none, so the ";" after it stays.
 std::string WithoutHelpFile(std::string_view value, std::string_view file);
+// The text after the last "." of a path's file name ("" when there is none).
+std::string FileExtension(std::string_view path);
 // The upper-case form of an extension typed on a page.
 std::string UpperExtension(std::string_view extension);

@@ -32,6 +32,10 @@ TEST(ExtensionEntriesTest, TheFileListSkipsEmptyPieces)
     EXPECT_EQ(SplitHelpFiles(""), std::vector<std::string>{});
     EXPECT_EQ(WithHelpFile("A.HLP", "B.HLP"), "A.HLP;B.HLP");
     EXPECT_EQ(UpperExtension("cpp1"), "CPP1");
+    EXPECT_EQ(FileExtension("C:\\SRC\\MAIN.C"), "C");
+    EXPECT_EQ(FileExtension("C:\\SRC.OLD\\MAKEFILE"), "");
+    EXPECT_EQ(FileExtension("a.b.cpp"), "cpp");
+    EXPECT_EQ(FileExtension(""), "");
 }
 
 TEST(ExtensionEntriesTest, EntriesAreFoundByTheirWholeKey)

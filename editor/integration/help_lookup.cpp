@@ -13,7 +13,7 @@ void HelpIndex::ShowHelpForWord(const std::string& word, const std::string& exte
     }
     // One file: the viewer finds the topic itself, nothing is read here.
     if (files.find(';') == std::string::npos) {
-        m_viewer.ShowKeyword(files, word);
+        m_viewer->ShowKeyword(files, word);
         return;
     }
     HelpLookup(word, files);
@@ -52,9 +52,9 @@ void HelpIndex::HelpLookup(const std::string& word, const std::string& files)
         return;
     }
     if (m_helpPaths.size() == 1) {
-        m_viewer.ShowKeyword(m_helpPaths.front(), word);
+        m_viewer->ShowKeyword(m_helpPaths.front(), word);
         return;
     }
     if (auto chosen = m_chooser.Choose(word, m_helpTitles); chosen && *chosen < m_helpPaths.size())
-        m_viewer.ShowKeyword(m_helpPaths[*chosen], word);
+        m_viewer->ShowKeyword(m_helpPaths[*chosen], word);
 }

@@ -37,9 +37,10 @@ class HelpIndex {
 public:
     HelpIndex(ProfileSection& help, MessageSink& messages, HelpViewer& viewer,
               HelpChooser& chooser)
-        : m_help(help), m_messages(messages), m_viewer(viewer), m_chooser(chooser)
+        : m_help(help), m_messages(messages), m_viewer(&viewer), m_chooser(chooser)
     {
     }
+    void SetViewer(HelpViewer& viewer) { m_viewer = &viewer; }
 
     void ShowHelpForWord(const std::string& word, const std::string& extension);
     // `files`: paths separated by ";", each used as it stands.
@@ -52,6 +53,6 @@ public:
 private:
     ProfileSection& m_help;
     MessageSink& m_messages;
-    HelpViewer& m_viewer;
+    HelpViewer* m_viewer;
     HelpChooser& m_chooser;
 };
