@@ -17,7 +17,9 @@ BOOL CHelpSearchDlg::OnInitDialog()
         list.AddString(title);
     list.SetCurSel(0);
     CenterWindow();
-    return TRUE;
+    // The titles take the keys: Up and Down choose, Enter opens.
+    GotoItem(IDC_HELP_TITLES);
+    return FALSE;
 }
 
 void CHelpSearchDlg::OnOK()
