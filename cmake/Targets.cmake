@@ -73,9 +73,9 @@ endfunction()
 # The editor's resource parts that its .rc files include: windres gives
 # ninja no list of them, so a changed part must be named.
 set(TV_EDITOR_RC_PARTS ${PROJECT_SOURCE_DIR}/editor/res/view.rc
-    ${PROJECT_SOURCE_DIR}/editor/res/view_search.rc ${PROJECT_SOURCE_DIR}/editor/res/resource.h
-    ${PROJECT_SOURCE_DIR}/editor/res/tools.rc
-    ${PROJECT_SOURCE_DIR}/editor/res/tips.rc
+    ${PROJECT_SOURCE_DIR}/editor/res/view_search.rc ${PROJECT_SOURCE_DIR}/editor/res/integration.rc
+    ${PROJECT_SOURCE_DIR}/editor/res/tools.rc ${PROJECT_SOURCE_DIR}/editor/res/tips.rc
+    ${PROJECT_SOURCE_DIR}/editor/res/resource.h
     ${PROJECT_SOURCE_DIR}/framework/res/fw.rc ${PROJECT_SOURCE_DIR}/framework/res/fw_resource.h)
 
 # tv_dist(TARGET NAME COMPONENT): the target's file ships in `make dist` as

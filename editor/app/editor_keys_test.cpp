@@ -242,20 +242,21 @@ TEST_F(EditorKeysTest, ApplicationAndFrameKeysWorkInAnEditorWindow)
     m_app->ExitHelpMode();
 }
 
-TEST_F(EditorKeysTest, OutlineAndHelpOnAWordSayTheyAreNotAvailableYet)
+TEST_F(EditorKeysTest, OutlineAndHelpOnAWordAreReachedByTheirKeys)
 {
     Start();
     CMarlView* view = NewEditorWindow();
     ASSERT_TRUE(view);
-    ASSERT_TRUE(Frame().GetMessageBar());
-    auto status = [&] { return Frame().GetMessageBar()->GetPaneText(0); };
+    // With nothing associated, each command explains what is missing.
     Key('W', {VK_CONTROL});
-    EXPECT_EQ(status(), "The outline is not available yet");
+    ASSERT_EQ(m_app->m_shown.size(), 1u);
+    EXPECT_EQ(m_app->m_shown[0].text, "There is no outliner DLL specified for this extension.");
     for (char c : std::string("int count;"))
         SendMessageA(view->GetHwnd(), WM_CHAR, static_cast<WPARAM>(c), 0);
     view->SetCaret(6); // inside "count"
     Key(VK_F1);
-    EXPECT_EQ(status(), "Help on 'count' is not available yet");
+    ASSERT_EQ(m_app->m_shown.size(), 2u);
+    EXPECT_EQ(m_app->m_shown[1].text.substr(0, 34), "There are no help files defined fo");
 }
 
 TEST_F(EditorKeysTest, MenuShortcutsAreTheKeysThatRunThem)

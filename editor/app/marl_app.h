@@ -15,6 +15,8 @@
 #include "editor/app/profile_win32.h"
 #include "editor/base/settings_app.h"
 #include "editor/app/settings_homes.h"
+#include "editor/integration/editor_lookups.h"
+#include "editor/view/view_lookup.h"
 #include "framework/application.h"
 #include "framework/common_dialogs.h"
 #include "framework/doc_template.h"
@@ -49,7 +51,7 @@ struct MarlAppHooks {
 
 inline constexpr DWORD kSplashMinimumMs = 2500;
 
-class CMarlApp : public fw::Application {
+class CMarlApp : public fw::Application, public ViewLookupOwner {
 public:
     explicit CMarlApp(MarlDocKinds kinds, MarlAppHooks hooks = {});
     ~CMarlApp() override;
@@ -70,6 +72,14 @@ public:
     const CommandLinePlan& GetCommandLinePlan() const { return m_plan; }
     CSplashWindow* GetSplash() const { return m_pSplash.get(); }
     AppSettings& GetAppSettings() { return m_settings; }
+
+    // Help on a word and Outline, asked by the editor windows.
+    void ShowHelpForWord(const std::string& word, const std::string& documentPath) override
+    {
+        m_lookups.ShowHelpForWord(word, documentPath);
+    }
+    void ShowOutline(CMarlView& view) override { m_lookups.ShowOutline(view); }
+    CEditorLookups& GetLookups() { return m_lookups; }
 
     bool m_bShellPrint = false;
     bool m_bPrintMode = false;
@@ -109,6 +119,7 @@ private:
     std::unique_ptr<SettingsObjects> m_settingsObjects;
     AppSettings m_settings;
     CommandLinePlan m_plan;
+    CEditorLookups m_lookups;
     std::unique_ptr<CSplashWindow> m_pSplash;
     std::unique_ptr<CSearchResultsDialog> m_pSearchResults;
     std::int32_t m_nTipsShow = 1;

@@ -165,9 +165,27 @@
 // Reformat dialog (156)
 #define IDC_REFORMAT_LENGTH 1045
 #define IDC_REFORMAT_KEEP 1046
+// Help search (172), Helpfiles page (170) and its Add Helpfile dialog (171)
+#define IDC_HELP_KEYWORD 1300
+#define IDC_HELP_TITLES 1301
+#define IDC_HELP_EXTENSIONS 1302
+#define IDC_HELP_FILES 1303
+#define IDC_HELP_NEW_EXTENSION 1304
+#define IDC_HELP_ADD_FILE 1305
+#define IDC_HELP_DELETE_FILE 1306
+#define IDC_ADD_EXTENSION 1307
+#define IDC_ADD_FILE 1308
+#define IDC_ADD_BROWSE 1309
+// Outliner page (173) and its Add Outliner DLL dialog (174)
+#define IDC_OUTLINE_EXTENSIONS 1310
+#define IDC_OUTLINE_DLL 1311
+#define IDC_OUTLINE_ADD 1312
+#define IDC_OUTLINE_DELETE 1313
 
 // ---- Strings -----------------------------------------------------------------
 #define IDS_FILE_MODIFIED 32820
+#define IDS_NO_OUTLINER 57647
+#define IDS_NO_OUTLINE_FUNCTION 57654
 
 // ---- Dialogs -----------------------------------------------------------------
 #define IDD_ABOUTBOX 100
@@ -178,7 +196,12 @@
 #define IDD_FIND_IN_FILES 124
 #define IDD_SEARCH_RESULTS 125
 #define IDD_REFORMAT 156
-#define IDD_TIP 170
+#define IDD_HELPFILES 170
+#define IDD_ADD_HELPFILE 171
+#define IDD_HELP_SEARCH 172
+#define IDD_OUTLINER 173
+#define IDD_ADD_OUTLINER 174
+#define IDD_TIP 180
 
 // ---- Menus, icons, accelerators and bitmaps -----------------------------------
 #define IDR_MAINFRAME 2

@@ -218,6 +218,7 @@ bool CMarlView::OnCreate()
 
 void CMarlView::OnDestroy()
 {
+    CloseOutline();
     m_search->OnViewDestroyed();
     RevokeDropTarget();
     if (m_bHasCaret)

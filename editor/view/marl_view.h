@@ -81,6 +81,11 @@ public:
     // Replaces the view's font (the font command's work after the dialog).
     void ApplyFont(const LOGFONTA& font);
 
+    // The outliner library this view loaded for Outline, and the outline
+    // window it returned last: closed, then released, with the view.
+    fw::Module m_hOutliner;
+    HWND m_hOutlineWnd = nullptr;
+
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui) override;
@@ -123,6 +128,7 @@ private:
     // ---- view_lookup.cpp
     void OnOutline();
     void OnHelpOnWord();
+    void CloseOutline();
 
     // ---- view_clipboard.cpp
     void OnAppendClipboard();

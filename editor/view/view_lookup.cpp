@@ -1,31 +1,39 @@
 // The view's side of Outline (Ctrl+W) and help on the word at the caret
-// (F1).  Until the outliner and help-file code are part of the editor, the
-// commands say so in the status bar rather than doing nothing silently.
-#include "editor/view/marl_view.h"
+// (F1): the word and the view go to the program's lookups.
+#include "editor/view/view_lookup.h"
 
 #include "editor/doc/marl_doc.h"
+#include "editor/view/marl_view.h"
 #include "framework/application.h"
-#include "framework/frame_wnd.h"
 
 namespace {
 
 // Longer selections are not taken for a word to look up.
 constexpr TextPos kLongestHelpWord = 200;
 
-void ShowStatus(const std::string& text)
+ViewLookupOwner* Owner()
 {
-    fw::Application* app = fw::Application::Current();
-    auto* frame =
-        app ? dynamic_cast<fw::FrameWnd*>(fw::Window::FromHandle(app->GetMainWnd())) : nullptr;
-    if (frame)
-        frame->SetMessageText(text);
+    return dynamic_cast<ViewLookupOwner*>(fw::Application::Current());
 }
 
 } // namespace
 
 void CMarlView::OnOutline()
 {
-    ShowStatus("The outline is not available yet");
+    if (ViewLookupOwner* owner = Owner())
+        owner->ShowOutline(*this);
+}
+
+void CMarlView::CloseOutline()
+{
+    // The window's code lives in the library: it goes first.
+    if (m_hOutlineWnd && IsWindow(m_hOutlineWnd)) {
+        SendMessageA(m_hOutlineWnd, WM_CLOSE, 0, 0);
+        if (IsWindow(m_hOutlineWnd))
+            DestroyWindow(m_hOutlineWnd);
+    }
+    m_hOutlineWnd = nullptr;
+    m_hOutliner.reset();
 }
 
 void CMarlView::OnHelpOnWord()
@@ -45,5 +53,6 @@ void CMarlView::OnHelpOnWord()
     }
     std::string word;
     text.GetText(start, end, word);
-    ShowStatus("Help on '" + word + "' is not available yet");
+    if (ViewLookupOwner* owner = Owner())
+        owner->ShowHelpForWord(word, GetDocument()->GetPathName());
 }

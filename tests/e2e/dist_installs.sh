@@ -2,7 +2,8 @@
 # The distribution as a user receives it (build/<preset>/dist): setup.exe
 # installs the editor into the directory the user types, creates the Program
 # Manager group with the editor's item and starts nothing; the installed
-# editor then shows a tip from its own MARL.TIP and opens the file it is given.
+# editor then shows a tip from its own MARL.TIP, opens the file it is given
+# and outlines it with the installed outliner.
 # SETUPW_SHOTS=DIR keeps screenshots of the pages and the tip.
 . "$(dirname "$0")/../../setup/e2e/setup_lib.sh"
 
@@ -55,10 +56,16 @@ ready
 DDE
 diff "$WORK/dde.expected" "$WORK/dde.txt" >&2 || fail "Program Manager commands differ"
 
-# The installed editor, with the tips turned on as a fresh profile has them.
+# The script's profile entries: our outliner for C and C++ files.
 ini="$TV_WINE_PREFIX/drive_c/windows"
+profile=$(ls "$ini/"[mM][aA][rR][lL].[iI][nN][iI] 2>/dev/null | head -n 1)
+[ -n "$profile" ] || fail "setup wrote no editor profile"
+tr -d '\r' <"$profile" | grep -qx 'C=FUNCLIST.DLL' || fail "no outliner entry: $(cat "$profile")"
+# The installed editor, with the tips turned on as a fresh profile has them.
+tr -d '\r' <"$profile" | grep -v '^\[Tips\]\|^Show=' | sed 's/$/\r/' >"$WORK/profile"
+printf '[Tips]\r\nShow=1\r\n' >>"$WORK/profile"
 rm -f "$ini/"[mM][aA][rR][lL].[iI][nN][iI]
-printf '[Tips]\r\nShow=1\r\n' >"$ini/marl.ini"
+mv "$WORK/profile" "$ini/marl.ini"
 printf 'int main(void)\r\n{\r\n}\r\n' >"$WORK/hello.c"
 start_program "$target/MARL.EXE" /NOSPLASH "$(winpath "$WORK/hello.c")"
 tip=$(page "Tips and Tricks") || fail "no tip at start-up"
@@ -69,6 +76,9 @@ fi
 send_keys "$tip" Return
 gone "$tip"
 w=$(find_window '^Trelvan EDIT for Windows - .*hello.c') || fail "hello.c was not opened"
+# The installed outliner, found beside the installed program.
+send_keys "$w" ctrl+w
+find_window '^Outline - hello\.c$' 10 >/dev/null || fail "Ctrl+W showed no outline window"
 send_keys "$w" alt+F4
 wait_exit "$PROGRAM_PID" 30 || fail "the installed editor did not end"
 [ "$EXIT_CODE" = 0 ] || fail "editor exit code $EXIT_CODE"
