@@ -21,6 +21,9 @@
 
 class CMainFrame;
 class CSearchResultsDialog;
+class CWorksetListWindow;
+class FileOpenWindowHook;
+class ProgramLauncher;
 class CSplashWindow;
 class DesktopHook;
 class MacroRecorderHook;
@@ -45,6 +48,9 @@ struct MarlAppHooks {
     OptionSheetHook* optionSheet = nullptr;
     TipHook* tips = nullptr;
     DesktopHook* desktop = nullptr;
+    FileOpenWindowHook* fileOpenWindow = nullptr;
+    // Starts other programs; null: the platform's launcher.
+    ProgramLauncher* launcher = nullptr;
 };
 
 inline constexpr DWORD kSplashMinimumMs = 2500;
@@ -67,6 +73,8 @@ public:
     void SetProfileFileName(const std::string& fileName);
 
     CMainFrame* GetMarlMainFrame() const;
+    // The "Load from workset" list, while one is open.
+    CWorksetListWindow* GetWorksetList() const { return m_pWorksetList.get(); }
     const CommandLinePlan& GetCommandLinePlan() const { return m_plan; }
     CSplashWindow* GetSplash() const { return m_pSplash.get(); }
     AppSettings& GetAppSettings() { return m_settings; }
@@ -91,6 +99,18 @@ private:
     SettingsHomes Homes();
     void OnAppAbout();
     void OnFindInFiles(); // marl_app_find.cpp
+    // marl_app_workset.cpp: the Workset menu and the launch commands
+    bool EnsureWorkset();
+    void OnWorksetOpen();
+    void OnWorksetNew();
+    void OnWorksetEdit();
+    void OnWorksetLoad();
+    void EditWorkset(const std::string& workset);
+    void OnDosShell();
+    void OnRunProgram();
+    void OnClipboardViewer();
+    void OnChangeDirectory();
+    ProgramLauncher& Launcher();
     void OnOptionsPage(UINT id);
     void OnUpdateOptionsPage(fw::CmdUI& ui);
 
@@ -105,6 +125,8 @@ private:
     CommandLinePlan m_plan;
     std::unique_ptr<CSplashWindow> m_pSplash;
     std::unique_ptr<CSearchResultsDialog> m_pSearchResults;
+    std::unique_ptr<CWorksetListWindow> m_pWorksetList;
+    std::unique_ptr<ProgramLauncher> m_pLauncher;
     std::int32_t m_nTipsShow = 1;
     bool m_bOleStarted = false;
     bool m_bSettingsRead = false;
