@@ -105,6 +105,8 @@ std::optional<std::string> ChangeWorkingDirectory(HWND owner)
     const std::string before = CurrentDirectory();
     fw::FileDialogOptions options;
     options.owner = owner;
+    // Without a title the platform puts its own over the template's.
+    options.title = "Change Working Directory";
     options.explorerStyle = false;
     options.templateId = IDD_CHANGE_DIRECTORY;
     options.hook = DirectoryHook;

@@ -27,8 +27,6 @@ bool CWorksetListWindow::Show(HWND owner, const std::string& workset, POINT topL
     DWORD style = WS_POPUP | WS_VSCROLL | LBS_SORT | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT;
     if (permanent)
         style |= WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
-    else
-        style |= WS_BORDER;
     HWND list = CreateWindowExA(0, "LISTBOX", workset.c_str(), style, topLeft.x, topLeft.y,
                                 kListWidth, 0, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!list || !Attach(list)) {
