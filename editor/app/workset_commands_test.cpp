@@ -3,7 +3,6 @@
 // checked on disk, programs seen through a recording launcher.
 #include <windows.h>
 #include <dlgs.h>
-#include <tlhelp32.h>
 
 #include <string>
 #include <vector>
@@ -340,42 +339,41 @@ TEST_F(WorksetTest, DirectoryMakesTheChosenDirectoryCurrentAndShowsIt)
     EXPECT_EQ(Frame().GetMessageBar()->GetPaneText(0), Upper("sub"));
 }
 
-// The children of this process running `exe`.
-std::vector<DWORD> ChildProcesses(const char* exe)
-{
-    std::vector<DWORD> children;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        if (entry.th32ParentProcessID == GetCurrentProcessId() && lstrcmpiA(entry.szExeFile, exe) == 0)
-            children.push_back(entry.th32ProcessID);
-    }
-    CloseHandle(snapshot);
-    return children;
-}
-
-// The platform's launcher really starts the command interpreter; the test
-// ends it again.
+// The platform's launcher really starts the command interpreter.  The test
+// runs in a job so that the start is seen even when the interpreter ends at
+// once (it ends when its input is empty); the test ends it if it is still
+// there.
 TEST(WorksetLaunch, DosStartsThePlatformsCommandInterpreter)
 {
-    char spec[MAX_PATH] = {};
-    ASSERT_GT(GetEnvironmentVariableA("COMSPEC", spec, sizeof spec), 0u);
+    HANDLE job = CreateJobObjectA(nullptr, nullptr);
+    ASSERT_TRUE(job);
+    ASSERT_TRUE(AssignProcessToJobObject(job, GetCurrentProcess()));
     Win32ProgramLauncher launcher;
     RunDosShell(launcher);
-    std::vector<DWORD> started;
-    for (int i = 0; i < 100 && started.empty(); ++i) {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION counts{};
+    for (int i = 0; i < 100 && counts.TotalProcesses < 2; ++i) {
         Sleep(50);
-        started = ChildProcesses("cmd.exe");
+        QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &counts,
+                                  sizeof counts, nullptr);
     }
-    ASSERT_FALSE(started.empty()) << spec << " did not start";
-    for (DWORD id : started) {
-        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
-        ASSERT_TRUE(process);
-        TerminateProcess(process, 0);
-        WaitForSingleObject(process, 5000);
-        CloseHandle(process);
+    EXPECT_EQ(counts.TotalProcesses, 2u) << "the interpreter did not start";
+    struct {
+        JOBOBJECT_BASIC_PROCESS_ID_LIST list;
+        ULONG_PTR more[8];
+    } ids{};
+    ids.list.NumberOfAssignedProcesses = 9;
+    QueryInformationJobObject(job, JobObjectBasicProcessIdList, &ids, sizeof ids, nullptr);
+    for (DWORD i = 0; i < ids.list.NumberOfProcessIdsInList; ++i) {
+        const DWORD id = static_cast<DWORD>(ids.list.ProcessIdList[i]);
+        if (id == GetCurrentProcessId())
+            continue;
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+            TerminateProcess(process, 0);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
     }
+    CloseHandle(job);
 }
 
 } // namespace
