@@ -19,9 +19,9 @@ std::vector<std::string> ParseWorksetText(std::string_view bytes)
         std::string_view line = bytes.substr(0, end);
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
         line = line.substr(0, line.find('\0'));
-        // Text mode turns CR LF into LF; a CR before a NUL or on its own
-        // is part of no path either.
-        if (!line.empty() && line.back() == '\r')
+        // Text mode turns CR LF into LF; further CRs at the end (a file
+        // written twice in text mode) are part of no path either.
+        while (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (!line.empty())
             entries.push_back(WorksetUpper(line));

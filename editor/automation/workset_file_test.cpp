@@ -27,6 +27,7 @@ TEST(WorksetFile, ReadsOneUpperCaseEntryPerLine)
         {"a NUL ends its line's entry", std::string("a.c\0junk\r\nb.c\r\n", 15), {"A.C", "B.C"}},
         {"Ctrl+Z ends the file", "a.c\r\n\x1a" "b.c\r\n", {"A.C"}},
         {"a lone CR stays in the path", "a\rb.c\n", {"A\rB.C"}},
+        {"CRs before the line end are dropped", "a.c\r\r\nb.c\r\n", {"A.C", "B.C"}},
         {"empty file", "", {}},
     };
     for (const auto& c : cases)
