@@ -174,7 +174,7 @@ TEST_F(WorksetTest, EditWorksetBrowsesIntoADirectoryAndRewritesTheCurrentSet)
     g_WorksetName.Set(set);
     const std::string start = Current();
     std::vector<std::string> entries, subFiles;
-    std::string directory;
+    std::string directory, upAgain;
     RunWithDialog(ID_WORKSET_EDIT, set,
         {[&] {
              entries = ListItems(Item(IDC_WS_ENTRIES));
@@ -186,12 +186,19 @@ TEST_F(WorksetTest, EditWorksetBrowsesIntoADirectoryAndRewritesTheCurrentSet)
              subFiles = ListItems(Item(IDC_WS_FILES));
              SendMessageA(Item(IDC_WS_FILES), LB_SETCURSEL, 0, 0);
              ClickButton(m_dialog, IDC_WS_ADD);
+             // The ancestor just above "sub" goes back up.
+             const int sub = FindItem(tree, "sub");
+             SendMessageA(tree, LB_SETCURSEL, sub - 1, 0);
+             SendMessageA(m_dialog, WM_COMMAND, MAKEWPARAM(IDC_WS_DIRS, LBN_DBLCLK),
+                          reinterpret_cast<LPARAM>(tree));
+             upAgain = fw::test::ItemText(m_dialog, IDC_WS_DIR_TEXT);
              PostMessageA(m_dialog, WM_COMMAND, IDOK, 0);
          }});
 
     EXPECT_EQ(entries, (std::vector<std::string>{"C:\\KEEP\\ONE.C", "C:\\KEEP\\TWO.C"}));
     EXPECT_EQ(WorksetUpper(directory), Upper("sub"));
     EXPECT_EQ(subFiles, std::vector<std::string>{"d.c"});
+    EXPECT_EQ(WorksetUpper(upAgain), WorksetUpper(m_folder->Path()));
     EXPECT_EQ(fw::test::ReadFileText(set),
               "C:\\KEEP\\ONE.C\r\nC:\\KEEP\\TWO.C\r\n" + Upper("sub\\d.c") + "\r\n");
     EXPECT_EQ(Current(), start) << "closing goes back to the directory it started in";
