@@ -2,8 +2,6 @@
 
 #include <dlgs.h>
 
-#include <vector>
-
 #include "editor/automation/launch_plan.h"
 #include "editor/res/resource.h"
 #include "framework/common_dialogs.h"
@@ -17,18 +15,16 @@ bool FoundBySearch(const std::string& name)
     return n > 0 && n < sizeof found;
 }
 
+// The whole value; the DOS command cuts it as its buffer did.
 std::optional<std::string> Environment(const char* name)
 {
-    char value[kComSpecMax + 1] = {};
-    const DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
-    if (n == 0)
+    const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
+    if (size == 0)
         return std::nullopt;
-    if (n < sizeof value)
-        return std::string(value, n);
-    // Longer than the buffer: the whole value, cut as the buffer would.
-    std::vector<char> whole(n);
-    const DWORD got = GetEnvironmentVariableA(name, whole.data(), n);
-    return std::string(whole.data(), got < n ? got : 0);
+    std::string value(size, '\0');
+    const DWORD length = GetEnvironmentVariableA(name, value.data(), size);
+    value.resize(length < size ? length : 0);
+    return value;
 }
 
 bool IsExistingFile(const std::string& path)
