@@ -97,7 +97,8 @@ protected:
                 PostMessageA(top, WM_COMMAND, IDCANCEL, 0);
         });
         Command(id);
-        EXPECT_TRUE(fw::test::PumpUntil(*m_app, [&] { return runner.Finished() || runner.TimedOut(); }));
+        EXPECT_TRUE(
+            fw::test::PumpUntil(*m_app, [&] { return runner.Finished() || runner.TimedOut(); }));
         EXPECT_FALSE(runner.TimedOut()) << "a dialog was left open";
         Pump(*m_app);
     }
@@ -128,32 +129,32 @@ TEST_F(WorksetTest, EditWorksetBuildsANewSetAndSavesItUnderTheTypedName)
     std::string pattern;
     bool openAfterPattern = false;
     RunWithDialog(ID_WORKSET_NEW, "[Untitled]",
-        {[&] {
-             types = ListItems(Item(IDC_WS_TYPES), true);
-             pattern = fw::test::ItemText(m_dialog, IDC_WS_NAME);
-             firstFiles = ListItems(Item(IDC_WS_FILES));
-             SendMessageA(Item(IDC_WS_FILES), LB_SETCURSEL, 0, 0); // a.c
-             ClickButton(m_dialog, IDC_WS_ADD);
-             ClickButton(m_dialog, IDC_WS_ADD); // the same file again: one entry
-             ClickButton(m_dialog, IDC_WS_ADD_ALL);
-             SendMessageA(Item(IDC_WS_ENTRIES), LB_SETCURSEL, 0, 0);
-             ClickButton(m_dialog, IDC_WS_DELETE);
-             fw::test::SetEditText(Item(IDC_WS_NAME), "*.h;*.txt");
-             PostMessageA(m_dialog, WM_COMMAND, IDOK, 0); // lists, stays open
-         },
-         [&] {
-             openAfterPattern = IsWindowVisible(m_dialog) != 0;
-             patternFiles = ListItems(Item(IDC_WS_FILES));
-             SendMessageA(Item(IDC_WS_FILES), LB_SETCURSEL, 0, 0); // c.h
-             SendMessageA(m_dialog, WM_COMMAND, MAKEWPARAM(IDC_WS_FILES, LBN_DBLCLK),
-                          reinterpret_cast<LPARAM>(Item(IDC_WS_FILES)));
-             entries = ListItems(Item(IDC_WS_ENTRIES));
-             PostMessageA(m_dialog, WM_COMMAND, IDOK, 0); // saves
-         },
-         OnOwnedDialog("Save Set As", [&](HWND save) {
-             SetWindowTextA(FileNameBox(save), Path("proj").c_str());
-             PostMessageA(save, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-         })});
+                  {[&] {
+                       types = ListItems(Item(IDC_WS_TYPES), true);
+                       pattern = fw::test::ItemText(m_dialog, IDC_WS_NAME);
+                       firstFiles = ListItems(Item(IDC_WS_FILES));
+                       SendMessageA(Item(IDC_WS_FILES), LB_SETCURSEL, 0, 0); // a.c
+                       ClickButton(m_dialog, IDC_WS_ADD);
+                       ClickButton(m_dialog, IDC_WS_ADD); // the same file again: one entry
+                       ClickButton(m_dialog, IDC_WS_ADD_ALL);
+                       SendMessageA(Item(IDC_WS_ENTRIES), LB_SETCURSEL, 0, 0);
+                       ClickButton(m_dialog, IDC_WS_DELETE);
+                       fw::test::SetEditText(Item(IDC_WS_NAME), "*.h;*.txt");
+                       PostMessageA(m_dialog, WM_COMMAND, IDOK, 0); // lists, stays open
+                   },
+                   [&] {
+                       openAfterPattern = IsWindowVisible(m_dialog) != 0;
+                       patternFiles = ListItems(Item(IDC_WS_FILES));
+                       SendMessageA(Item(IDC_WS_FILES), LB_SETCURSEL, 0, 0); // c.h
+                       SendMessageA(m_dialog, WM_COMMAND, MAKEWPARAM(IDC_WS_FILES, LBN_DBLCLK),
+                                    reinterpret_cast<LPARAM>(Item(IDC_WS_FILES)));
+                       entries = ListItems(Item(IDC_WS_ENTRIES));
+                       PostMessageA(m_dialog, WM_COMMAND, IDOK, 0); // saves
+                   },
+                   OnOwnedDialog("Save Set As", [&](HWND save) {
+                       SetWindowTextA(FileNameBox(save), Path("proj").c_str());
+                       PostMessageA(save, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                   })});
 
     ASSERT_FALSE(types.empty());
     EXPECT_EQ(types.front(), "C/C++ Source");
@@ -163,7 +164,8 @@ TEST_F(WorksetTest, EditWorksetBuildsANewSetAndSavesItUnderTheTypedName)
     EXPECT_EQ(patternFiles, (std::vector<std::string>{"c.h", "notes.txt"}));
     EXPECT_EQ(entries, (std::vector<std::string>{Upper("b.c"), Upper("c.h")}));
     EXPECT_EQ(g_WorksetName.Get(), Upper("proj") + ".SET");
-    EXPECT_EQ(fw::test::ReadFileText(Path("proj.set")), Upper("b.c") + "\r\n" + Upper("c.h") + "\r\n");
+    EXPECT_EQ(fw::test::ReadFileText(Path("proj.set")),
+              Upper("b.c") + "\r\n" + Upper("c.h") + "\r\n");
     EXPECT_EQ(Current(), start);
 }
 
@@ -175,25 +177,24 @@ TEST_F(WorksetTest, EditWorksetBrowsesIntoADirectoryAndRewritesTheCurrentSet)
     const std::string start = Current();
     std::vector<std::string> entries, subFiles;
     std::string directory, upAgain;
-    RunWithDialog(ID_WORKSET_EDIT, set,
-        {[&] {
-             entries = ListItems(Item(IDC_WS_ENTRIES));
-             HWND tree = Item(IDC_WS_DIRS);
-             SendMessageA(tree, LB_SETCURSEL, FindItem(tree, "sub"), 0);
-             SendMessageA(m_dialog, WM_COMMAND, MAKEWPARAM(IDC_WS_DIRS, LBN_DBLCLK),
-                          reinterpret_cast<LPARAM>(tree));
-             directory = fw::test::ItemText(m_dialog, IDC_WS_DIR_TEXT);
-             subFiles = ListItems(Item(IDC_WS_FILES));
-             SendMessageA(Item(IDC_WS_FILES), LB_SETCURSEL, 0, 0);
-             ClickButton(m_dialog, IDC_WS_ADD);
-             // The ancestor just above "sub" goes back up.
-             const int sub = FindItem(tree, "sub");
-             SendMessageA(tree, LB_SETCURSEL, sub - 1, 0);
-             SendMessageA(m_dialog, WM_COMMAND, MAKEWPARAM(IDC_WS_DIRS, LBN_DBLCLK),
-                          reinterpret_cast<LPARAM>(tree));
-             upAgain = fw::test::ItemText(m_dialog, IDC_WS_DIR_TEXT);
-             PostMessageA(m_dialog, WM_COMMAND, IDOK, 0);
-         }});
+    RunWithDialog(ID_WORKSET_EDIT, set, {[&] {
+                      entries = ListItems(Item(IDC_WS_ENTRIES));
+                      HWND tree = Item(IDC_WS_DIRS);
+                      SendMessageA(tree, LB_SETCURSEL, FindItem(tree, "sub"), 0);
+                      SendMessageA(m_dialog, WM_COMMAND, MAKEWPARAM(IDC_WS_DIRS, LBN_DBLCLK),
+                                   reinterpret_cast<LPARAM>(tree));
+                      directory = fw::test::ItemText(m_dialog, IDC_WS_DIR_TEXT);
+                      subFiles = ListItems(Item(IDC_WS_FILES));
+                      SendMessageA(Item(IDC_WS_FILES), LB_SETCURSEL, 0, 0);
+                      ClickButton(m_dialog, IDC_WS_ADD);
+                      // The ancestor just above "sub" goes back up.
+                      const int sub = FindItem(tree, "sub");
+                      SendMessageA(tree, LB_SETCURSEL, sub - 1, 0);
+                      SendMessageA(m_dialog, WM_COMMAND, MAKEWPARAM(IDC_WS_DIRS, LBN_DBLCLK),
+                                   reinterpret_cast<LPARAM>(tree));
+                      upAgain = fw::test::ItemText(m_dialog, IDC_WS_DIR_TEXT);
+                      PostMessageA(m_dialog, WM_COMMAND, IDOK, 0);
+                  }});
 
     EXPECT_EQ(entries, (std::vector<std::string>{"C:\\KEEP\\ONE.C", "C:\\KEEP\\TWO.C"}));
     EXPECT_EQ(WorksetUpper(directory), Upper("sub"));
@@ -211,14 +212,14 @@ TEST_F(WorksetTest, FailuresToReadOrWriteTheSetAreReported)
     std::vector<std::string> entries{"not read"};
     std::string error;
     RunWithDialog(ID_WORKSET_EDIT, missing,
-        {[&] {
-             entries = ListItems(Item(IDC_WS_ENTRIES));
-             PostMessageA(m_dialog, WM_COMMAND, IDOK, 0);
-         },
-         OnOwnedDialog("Error", [&](HWND box) {
-             error = fw::test::ItemText(box, 0xFFFF);
-             PostMessageA(box, WM_COMMAND, IDOK, 0);
-         })});
+                  {[&] {
+                       entries = ListItems(Item(IDC_WS_ENTRIES));
+                       PostMessageA(m_dialog, WM_COMMAND, IDOK, 0);
+                   },
+                   OnOwnedDialog("Error", [&](HWND box) {
+                       error = fw::test::ItemText(box, 0xFFFF);
+                       PostMessageA(box, WM_COMMAND, IDOK, 0);
+                   })});
     EXPECT_TRUE(entries.empty()) << "an unreadable set is an empty list";
     EXPECT_EQ(error, "Cannot open file");
 
@@ -360,8 +361,8 @@ TEST(WorksetLaunch, DosStartsThePlatformsCommandInterpreter)
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION counts{};
     for (int i = 0; i < 100 && counts.TotalProcesses < 2; ++i) {
         Sleep(50);
-        QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &counts,
-                                  sizeof counts, nullptr);
+        QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &counts, sizeof counts,
+                                  nullptr);
     }
     EXPECT_EQ(counts.TotalProcesses, 2u) << "the interpreter did not start";
     struct {

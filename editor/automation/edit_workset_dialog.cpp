@@ -26,7 +26,8 @@ std::string ListText(HWND list, int index)
 std::string WindowText(HWND window)
 {
     std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -46,7 +47,8 @@ bool ReadWorksetFile(const std::string& path, std::vector<std::string>& entries)
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return false;
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
     entries = ParseWorksetText(bytes);
     return true;
 }
@@ -63,7 +65,8 @@ bool WriteWorksetFile(const std::string& path, const std::vector<std::string>& e
 
 CEditWorksetDialog::CEditWorksetDialog(HWND owner, std::string workset,
                                        std::vector<fw::FileFilter> types)
-    : fw::Dialog(IDD_EDIT_WORKSET, owner), m_strWorkset(std::move(workset)), m_types(std::move(types))
+    : fw::Dialog(IDD_EDIT_WORKSET, owner), m_strWorkset(std::move(workset)),
+      m_types(std::move(types))
 {
 }
 
@@ -144,7 +147,8 @@ void CEditWorksetDialog::OpenDirectory()
 void CEditWorksetDialog::ChooseDrive()
 {
     HWND drives = GetItem(IDC_WS_DRIVES);
-    const char letter = DriveOfItem(drives, static_cast<int>(SendMessageA(drives, CB_GETCURSEL, 0, 0)));
+    const char letter =
+        DriveOfItem(drives, static_cast<int>(SendMessageA(drives, CB_GETCURSEL, 0, 0)));
     const std::string drive{letter, ':'};
     if (!letter || !SetCurrentDirectoryA(drive.c_str())) {
         // Unreadable: back to the drive we are on.
@@ -161,7 +165,8 @@ void CEditWorksetDialog::AddFile(int index)
     if (index < 0)
         return;
     HWND entries = GetItem(IDC_WS_ENTRIES);
-    const std::string entry = WorksetEntryPath(m_strDirectory, ListText(GetItem(IDC_WS_FILES), index));
+    const std::string entry =
+        WorksetEntryPath(m_strDirectory, ListText(GetItem(IDC_WS_FILES), index));
     LRESULT at = SendMessageA(entries, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                               reinterpret_cast<LPARAM>(entry.c_str()));
     // The search ignores case; the rule is exactly the same text.

@@ -16,7 +16,9 @@ TEST(LaunchPlan, DosRunsTheFirstInterpreterThatExists)
         std::optional<std::string> comSpec;
         std::string command;
     } cases[] = {
-        {"dosprmpt.pif before everything", {"dosprmpt.pif", "command.pif"}, "c:\\cmd.exe",
+        {"dosprmpt.pif before everything",
+         {"dosprmpt.pif", "command.pif"},
+         "c:\\cmd.exe",
          "dosprmpt.pif"},
         {"command.pif before COMSPEC", {"command.pif"}, "c:\\cmd.exe", "command.pif"},
         {"COMSPEC when no pif exists", {}, "c:\\windows\\cmd.exe", "c:\\windows\\cmd.exe"},

@@ -8,7 +8,8 @@ namespace {
 std::optional<std::string> RunWorksetDialog(const fw::FileDialogOptions& options, bool save)
 {
     const std::string before = CurrentDirectory();
-    const fw::FileDialogResult chosen = save ? fw::ShowSaveDialog(options) : fw::ShowOpenDialog(options);
+    const fw::FileDialogResult chosen =
+        save ? fw::ShowSaveDialog(options) : fw::ShowOpenDialog(options);
     if (!before.empty())
         SetCurrentDirectoryA(before.c_str());
     if (!chosen)

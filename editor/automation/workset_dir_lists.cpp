@@ -8,8 +8,14 @@ namespace {
 
 // Item data: the picture's kind and, in the tree, the indent level.
 enum class Picture : int {
-    Floppy, Fixed, Network, CdRom, RamDisk, // drives
-    OpenFolder, CurrentFolder, ClosedFolder,
+    Floppy,
+    Fixed,
+    Network,
+    CdRom,
+    RamDisk, // drives
+    OpenFolder,
+    CurrentFolder,
+    ClosedFolder,
 };
 constexpr int kLevelShift = 8;
 constexpr int kIndent = 8;
@@ -48,7 +54,8 @@ std::string ConnectionName(const std::string& drive)
         reinterpret_cast<void*>(GetProcAddress(mpr.get(), "WNetGetConnectionA")));
     char remote[MAX_PATH] = {};
     DWORD size = sizeof remote;
-    return get && get(drive.c_str(), remote, &size) == NO_ERROR ? std::string(remote) : std::string();
+    return get && get(drive.c_str(), remote, &size) == NO_ERROR ? std::string(remote)
+                                                                : std::string();
 }
 
 std::string DriveText(char letter, UINT type)
@@ -106,7 +113,7 @@ std::vector<std::string> Subdirectories(const std::string& directory)
 void DrawPicture(HDC dc, RECT box, Picture picture)
 {
     static constexpr COLORREF kColours[] = {
-        RGB(128, 128, 128), RGB(96, 96, 96), RGB(0, 128, 128), RGB(128, 0, 128),
+        RGB(128, 128, 128), RGB(96, 96, 96),    RGB(0, 128, 128), RGB(128, 0, 128),
         RGB(0, 128, 0),     RGB(255, 255, 128), RGB(255, 200, 0), RGB(255, 255, 255),
     };
     const int kind = static_cast<int>(picture);
@@ -156,7 +163,8 @@ void FillDriveList(HWND combo)
             continue;
         const char letter = static_cast<char>('A' + i);
         const UINT type = GetDriveTypeA((std::string(1, letter) + ":\\").c_str());
-        const int index = AddItem(combo, true, DriveText(letter, type), ItemData(DrivePicture(type)));
+        const int index =
+            AddItem(combo, true, DriveText(letter, type), ItemData(DrivePicture(type)));
         if ((current[0] | 0x20) == (letter | 0x20))
             SendMessageA(combo, CB_SETCURSEL, index, 0);
     }

@@ -11,8 +11,9 @@
 
 // The entries of a workset file's bytes: each line without its CR LF (or LF),
 // upper-cased.  A line of any length is one entry: cutting a long one would
-// name another file, and reading it in pieces would make two entries.  A line ends at a NUL byte as the C string it was read into
-// did; empty lines are no entries; input stops at Ctrl+Z as text mode does.
+// name another file, and reading it in pieces would make two entries.  A line ends at a NUL byte as
+// the C string it was read into did; empty lines are no entries; input stops at Ctrl+Z as text mode
+// does.
 std::vector<std::string> ParseWorksetText(std::string_view bytes);
 
 // The file's bytes for `entries`: one "%s\r\n" per entry, in order.

@@ -17,15 +17,21 @@ TEST(WorksetFile, ReadsOneUpperCaseEntryPerLine)
         std::string bytes;
         Entries entries;
     } cases[] = {
-        {"CR LF lines", "c:\\src\\main.c\r\nc:\\src\\util.h\r\n", {"C:\\SRC\\MAIN.C", "C:\\SRC\\UTIL.H"}},
+        {"CR LF lines",
+         "c:\\src\\main.c\r\nc:\\src\\util.h\r\n",
+         {"C:\\SRC\\MAIN.C", "C:\\SRC\\UTIL.H"}},
         {"LF-only lines", "a.c\nb.c\n", {"A.C", "B.C"}},
         {"last line without end", "a.c\r\nb.c", {"A.C", "B.C"}},
         {"empty lines are no entries", "\r\n\na.c\r\n\r\n", {"A.C"}},
         {"code page 1252 letters", "c:\\m\xe4rz.c\n", {"C:\\M\xc4RZ.C"}},
-        {"a line longer than the read buffer stays one entry", longPath + "\r\nb.c\r\n",
+        {"a line longer than the read buffer stays one entry",
+         longPath + "\r\nb.c\r\n",
          {"C:\\" + std::string(300, 'A') + ".C", "B.C"}},
         {"a NUL ends its line's entry", std::string("a.c\0junk\r\nb.c\r\n", 15), {"A.C", "B.C"}},
-        {"Ctrl+Z ends the file", "a.c\r\n\x1a" "b.c\r\n", {"A.C"}},
+        {"Ctrl+Z ends the file",
+         "a.c\r\n\x1a"
+         "b.c\r\n",
+         {"A.C"}},
         {"a lone CR stays in the path", "a\rb.c\n", {"A\rB.C"}},
         {"CRs before the line end are dropped", "a.c\r\r\nb.c\r\n", {"A.C", "B.C"}},
         {"empty file", "", {}},
