@@ -284,6 +284,32 @@ TEST_F(WorksetTest, LoadFromWorksetOpensTheClickedFileInBothPresentations)
     EXPECT_EQ(openPaths(), (std::vector<std::string>{Upper("b.c"), Upper("a.c")}));
 }
 
+TEST_F(WorksetTest, WithoutAWorksetLoadAndEditAskForOneFirst)
+{
+    const std::string set = Path("first.set");
+    WriteText(set, Path("a.c") + "\r\n");
+    // Cancelled: nothing happens.
+    RunWithDialog(ID_WORKSET_EDIT, "Load Workset",
+                  {[&] { PostMessageA(m_dialog, WM_COMMAND, IDCANCEL, 0); }});
+    EXPECT_TRUE(g_WorksetName.empty());
+    EXPECT_FALSE(FindOwnedDialog(Frame().GetHwnd()));
+
+    std::string filter;
+    RunWithDialog(ID_WORKSET_LOAD, "Load Workset", {[&] {
+                      char text[64] = {};
+                      SendDlgItemMessageA(m_dialog, cmb1, CB_GETLBTEXT, 0,
+                                          reinterpret_cast<LPARAM>(text));
+                      filter = text;
+                      SetWindowTextA(FileNameBox(m_dialog), set.c_str());
+                      PostMessageA(m_dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                  }});
+    EXPECT_EQ(filter, "Workset files (*.set)");
+    EXPECT_EQ(WorksetUpper(g_WorksetName.Get()), WorksetUpper(set));
+    CWorksetListWindow* list = m_app->GetWorksetList();
+    ASSERT_TRUE(list && list->IsOpen());
+    EXPECT_EQ(ListItems(list->GetHwnd()), std::vector<std::string>{Upper("a.c")});
+}
+
 TEST_F(WorksetTest, ProgramRunsTheChosenFileOrTheTypedCommandLine)
 {
     WriteText(Path("tool.exe"), "MZ");

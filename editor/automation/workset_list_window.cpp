@@ -42,7 +42,7 @@ bool CWorksetListWindow::Show(HWND owner, const std::string& workset, POINT topL
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     // The width is the window's; only the height counts the frame in.
     SetWindowPos(list, HWND_TOP, 0, 0, kListWidth, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_SHOWWINDOW);
+                 SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (!permanent)
         SetCapture(list);
     return true;
