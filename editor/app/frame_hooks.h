@@ -1,6 +1,8 @@
 // The features other parts of the editor add to the main frame and the
 // application: each hook does nothing until its feature is installed.
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 // The keyboard macro recorder (start when idle, stop when recording).
@@ -62,4 +64,14 @@ public:
     virtual void Snapshot() = 0;
     // The desktop keys, bottom-most first, comma-separated.
     virtual std::string ZOrder() = 0;
+};
+
+// The file-open window beside the documents: where the workset pick list is
+// placed, and refilled when the working directory changes.
+class FileOpenWindowHook {
+public:
+    virtual ~FileOpenWindowHook() = default;
+    // Its window, or null while it is not shown.
+    virtual HWND Window() const = 0;
+    virtual void Refill() = 0;
 };

@@ -8,6 +8,8 @@
 #include "editor/app/main_frame.h"
 #include "editor/app/marl_frame.h"
 #include "editor/app/search_results_dialog.h"
+#include "editor/automation/program_launcher.h"
+#include "editor/automation/workset_list_window.h"
 #include "editor/app/settings_exit.h"
 #include "editor/app/settings_search_history.h"
 #include "editor/app/settings_startup.h"

@@ -23,6 +23,9 @@
 
 class CMainFrame;
 class CSearchResultsDialog;
+class CWorksetListWindow;
+class FileOpenWindowHook;
+class ProgramLauncher;
 class CSplashWindow;
 class DesktopHook;
 class MacroRecorderHook;
@@ -47,6 +50,9 @@ struct MarlAppHooks {
     OptionSheetHook* optionSheet = nullptr;
     TipHook* tips = nullptr;
     DesktopHook* desktop = nullptr;
+    FileOpenWindowHook* fileOpenWindow = nullptr;
+    // Starts other programs; null: the platform's launcher.
+    ProgramLauncher* launcher = nullptr;
 };
 
 inline constexpr DWORD kSplashMinimumMs = 2500;
@@ -69,6 +75,8 @@ public:
     void SetProfileFileName(const std::string& fileName);
 
     CMainFrame* GetMarlMainFrame() const;
+    // The "Load from workset" list, while one is open.
+    CWorksetListWindow* GetWorksetList() const { return m_pWorksetList.get(); }
     const CommandLinePlan& GetCommandLinePlan() const { return m_plan; }
     CSplashWindow* GetSplash() const { return m_pSplash.get(); }
     AppSettings& GetAppSettings() { return m_settings; }
@@ -105,6 +113,18 @@ private:
     void OnSendAllFiles();
     void OnUpdateSendFile(fw::CmdUI& ui);
     void OnUpdateSendAllFiles(fw::CmdUI& ui);
+    // marl_app_workset.cpp: the Workset menu and the launch commands
+    bool EnsureWorkset();
+    void OnWorksetOpen();
+    void OnWorksetNew();
+    void OnWorksetEdit();
+    void OnWorksetLoad();
+    void EditWorkset(const std::string& workset);
+    void OnDosShell();
+    void OnRunProgram();
+    void OnClipboardViewer();
+    void OnChangeDirectory();
+    ProgramLauncher& Launcher();
     void OnOptionsPage(UINT id);
     void OnUpdateOptionsPage(fw::CmdUI& ui);
     void OnTool(UINT id);
@@ -122,6 +142,8 @@ private:
     CEditorLookups m_lookups;
     std::unique_ptr<CSplashWindow> m_pSplash;
     std::unique_ptr<CSearchResultsDialog> m_pSearchResults;
+    std::unique_ptr<CWorksetListWindow> m_pWorksetList;
+    std::unique_ptr<ProgramLauncher> m_pLauncher;
     std::int32_t m_nTipsShow = 1;
     bool m_bOleStarted = false;
     bool m_bSettingsRead = false;

@@ -12,13 +12,6 @@ void CParametersDlg::DoDataExchange(fw::DataExchange& dx)
     dx.Text(IDC_PARAMETERS_ARGUMENTS, m_strArguments, static_cast<int>(kToolPathSize - 1));
 }
 
-std::string CurrentDirectory()
-{
-    char directory[MAX_PATH] = {};
-    const DWORD n = GetCurrentDirectoryA(sizeof directory, directory);
-    return n > 0 && n < sizeof directory ? std::string(directory, n) : std::string();
-}
-
 void EnterDirectory(const std::string& directory)
 {
     if (directory.empty())

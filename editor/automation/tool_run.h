@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "editor/automation/current_directory.h"
 #include "editor/automation/tool_table.h"
 #include "editor/automation/tool_text.h"
 #include "framework/dialog.h"
@@ -20,9 +21,6 @@ public:
 protected:
     void DoDataExchange(fw::DataExchange& dx) override;
 };
-
-// The process's current directory ("" when it cannot be read).
-std::string CurrentDirectory();
 
 // Enters `directory`: its drive first when it names one ("d:..."), then the
 // directory itself.  Failures are ignored; an empty text changes nothing.

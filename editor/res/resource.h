@@ -83,7 +83,14 @@
 #define ID_MACRO_STOP 129
 #define ID_MACRO_SAVE 32850
 #define ID_MACRO_LOAD 32851
+#define ID_WORKSET_OPEN 32809
+#define ID_WORKSET_NEW 32810
+#define ID_WORKSET_EDIT 32811
 #define ID_WORKSET_LOAD 32812
+#define ID_FILE_DIRECTORY 32808
+#define ID_TOOLS_DOS 32816 // Tools > "&DOS": the tools stand in front of it
+#define ID_TOOLS_PROGRAM 32815
+#define ID_CLIPBOARD_VIEWER 32818
 #define ID_PRINT_PREVIEW_BUTTON 57608
 #define ID_FIND_IN_FILES 32844
 // Conversions of the editor window (Edit, Convert and Reformat...)
@@ -112,7 +119,6 @@
 // The user's tools on the Tools menu: record i is command 106 + i
 #define ID_TOOL_FIRST 106
 #define ID_TOOL_LAST 115
-#define ID_TOOLS_DOS 32816 // Tools > "&DOS": the tools stand in front of it
 
 // ---- Status panes: the layer's pane range, after its own (EXT to REC) ----------
 #define ID_INDICATOR_READ 59142
@@ -162,6 +168,17 @@
 #define IDC_TOOL_UP 120
 #define IDC_TOOL_DOWN 121
 #define IDC_TOOL_DELETE 700
+// Edit Workset dialog
+#define IDC_WS_NAME 1110
+#define IDC_WS_FILES 1111
+#define IDC_WS_DIR_TEXT 1112
+#define IDC_WS_DIRS 1113
+#define IDC_WS_TYPES 1114
+#define IDC_WS_DRIVES 1115
+#define IDC_WS_ENTRIES 1116
+#define IDC_WS_ADD 1117
+#define IDC_WS_ADD_ALL 1118
+#define IDC_WS_DELETE 1119
 // Reformat dialog (156)
 #define IDC_REFORMAT_LENGTH 1045
 #define IDC_REFORMAT_KEEP 1046
@@ -202,6 +219,8 @@
 #define IDD_OUTLINER 173
 #define IDD_ADD_OUTLINER 174
 #define IDD_TIP 180
+#define IDD_EDIT_WORKSET 135
+#define IDD_CHANGE_DIRECTORY 1536 // the file dialog's template for File > Directory
 
 // ---- Menus, icons, accelerators and bitmaps -----------------------------------
 #define IDR_MAINFRAME 2
