@@ -12,8 +12,8 @@ dir=$(mktemp -d /tmp/tv-outline.XXXXXX)
 cp -a "$TV_WINE_PREFIX" "$dir/prefix"
 TV_WINE_PREFIX="$dir/prefix"
 at_exit 'WINEPREFIX="$dir/prefix" wineserver -k 2>/dev/null; rm -rf "$dir"'
-rm -f "$dir/prefix/drive_c/windows/"[mM][aA][rR][lL].[iI][nN][iI]
-printf '[Outliner]\r\nC=funclist.dll\r\n' >"$dir/prefix/drive_c/windows/marl.ini"
+# Added to the test profile, which keeps the tip of the day off.
+printf '[Outliner]\r\nC=funclist.dll\r\n' >>"$dir/prefix/drive_c/windows/marl.ini"
 printf '#include <stdio.h>\r\n\r\nstatic int square(int x)\r\n{\r\n    return x * x;\r\n}\r\n\r\n/* main() { */\r\nint main(void)\r\n{\r\n    printf("%%d\\n", square(7));\r\n    return 0;\r\n}\r\n' >"$dir/a.c"
 
 start_program "$exe" /NOSPLASH "Z:${dir//\//\\}\\a.c"
