@@ -92,7 +92,14 @@ bool PrintPreviewWnd::Open(HWND frame, PrintClient& client, PrinterSettings& pri
         Close();
         return false;
     }
-    SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // The frame's other children (client area, bars) would paint over it.
+    m_hidden.clear();
+    for (HWND child = GetWindow(frame, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child != m_hWnd && IsWindowVisible(child)) {
+            m_hidden.push_back(child);
+            ShowWindow(child, SW_HIDE);
+        }
+    }
     CreateButtons();
     UpdateButtons();
     Layout();
@@ -110,6 +117,9 @@ void PrintPreviewWnd::Close()
     m_buttons.clear();
     m_hPageText = nullptr;
     const bool wasOpen = m_hWnd != nullptr;
+    for (HWND child : std::exchange(m_hidden, {}))
+        if (IsWindow(child))
+            ShowWindow(child, SW_SHOWNA);
     if (m_hWnd)
         Destroy();
     if (m_hFrame) {

@@ -66,6 +66,7 @@ private:
     PrintInfo m_info;
     std::function<void()> m_onPrint;
     std::vector<HWND> m_buttons;
+    std::vector<HWND> m_hidden; // the frame's children the preview stands in for
     HWND m_hPageText = nullptr;
     UINT m_nPage = 1;
     int m_nPages = 1;

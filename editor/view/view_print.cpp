@@ -99,11 +99,12 @@ bool ViewPrinting::KeywordFontWanted() const
            (options.m_bSyntaxBold || options.m_bSyntaxItalic || options.m_bSyntaxUnderline);
 }
 
-void ViewPrinting::CreateFonts(HDC printer)
+void ViewPrinting::CreateFonts(HDC printer, bool preview)
 {
     LOGFONTA font{};
     GetObjectA(m_view.GetFont(), sizeof font, &font);
     int points = 10;
+    bool raster = false;
     {
         fw::ClientDC screen(m_view.GetHwnd());
         fw::SelectGuard select(screen.get(), m_view.GetFont());
@@ -111,6 +112,15 @@ void ViewPrinting::CreateFonts(HDC printer)
         GetTextMetricsA(screen.get(), &tm);
         const int dpi = std::max(1, GetDeviceCaps(screen.get(), LOGPIXELSY));
         points = (tm.tmHeight - tm.tmInternalLeading) * 72 / dpi;
+        raster = (tm.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0;
+    }
+    // The screen cannot shrink a bitmap face to preview size; a printer
+    // puts its own face in its place anyway, so the preview takes a
+    // scalable one of the same width.
+    if (preview && raster) {
+        lstrcpynA(font.lfFaceName, "Courier New", LF_FACESIZE);
+        font.lfWidth = 0;
+        font.lfOutPrecision = OUT_TT_PRECIS;
     }
     font.lfHeight = -(points * GetDeviceCaps(printer, LOGPIXELSY) / 72);
     m_font = fw::Font(CreateFontIndirectA(&font));
@@ -127,7 +137,7 @@ void ViewPrinting::CreateFonts(HDC printer)
 
 void ViewPrinting::OnBeginPrinting(HDC printer, fw::PrintInfo& info)
 {
-    CreateFonts(printer);
+    CreateFonts(printer, info.m_bPreview);
     const CPrintOptions& options = CurrentPrintOptions();
     TEXTMETRICA tm{};
     {

@@ -49,7 +49,7 @@ public:
 private:
     void OnFilePrint();
     void OnPrintPreview();
-    void CreateFonts(HDC printer);
+    void CreateFonts(HDC printer, bool preview);
     bool KeywordFontWanted() const;
 
     CMarlView& m_view;
