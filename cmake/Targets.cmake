@@ -74,6 +74,7 @@ endfunction()
 # ninja no list of them, so a changed part must be named.
 set(TV_EDITOR_RC_PARTS ${PROJECT_SOURCE_DIR}/editor/res/view.rc
     ${PROJECT_SOURCE_DIR}/editor/res/view_search.rc ${PROJECT_SOURCE_DIR}/editor/res/resource.h
+    ${PROJECT_SOURCE_DIR}/editor/res/print_options.rc
     ${PROJECT_SOURCE_DIR}/framework/res/fw.rc ${PROJECT_SOURCE_DIR}/framework/res/fw_resource.h)
 
 # tv_e2e(NAME [PROGRAM...]): the end-to-end script e2e/NAME.sh of the calling

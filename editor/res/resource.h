@@ -143,6 +143,16 @@
 #define IDC_FIF_INCLUDE 1029
 #define IDC_RESULTS_LIST 101
 #define IDC_RESULTS_TOUCH 1022
+// The "Print" option page (118)
+#define IDC_PRINT_HEADER 1015
+#define IDC_PRINT_FOOTER 1016
+#define IDC_PRINT_LINE_NUMBERS 1017
+#define IDC_PRINT_HEADER_STYLE 1018
+#define IDC_PRINT_FOOTER_STYLE 1019
+#define IDC_PRINT_COLOR 1061
+#define IDC_PRINT_BOLD 1062
+#define IDC_PRINT_ITALIC 1063
+#define IDC_PRINT_UNDERLINE 1064
 // Reformat dialog (156)
 #define IDC_REFORMAT_LENGTH 1045
 #define IDC_REFORMAT_KEEP 1046
@@ -157,6 +167,7 @@
 #define IDD_FIND_IN_FILES 124
 #define IDD_SEARCH_RESULTS 125
 #define IDD_REFORMAT 156
+#define IDD_PRINT_OPTIONS 118
 
 // ---- Menus, icons, accelerators and bitmaps -----------------------------------
 #define IDR_MAINFRAME 2
