@@ -49,7 +49,7 @@ PrintPreviewWnd::~PrintPreviewWnd()
     Close();
 }
 
-bool PrintPreviewWnd::Open(HWND frame, PrintClient& client, PrinterSettings& printer,
+bool PrintPreviewWnd::Open(HWND frame, HWND area, PrintClient& client, PrinterSettings& printer,
                            std::function<void()> onPrint)
 {
     if (m_hWnd)
@@ -84,22 +84,20 @@ bool PrintPreviewWnd::Open(HWND frame, PrintClient& client, PrinterSettings& pri
     SendMessageA(frame, PreviewModeMessage(), TRUE, 0);
     RegisterClass(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr,
                   GetSysColorBrush(COLOR_APPWORKSPACE), LoadCursor(nullptr, IDC_ARROW));
-    RECT area{};
-    GetClientRect(frame, &area);
+    // The area's place once the frame has laid out its bars for the preview.
+    RECT place{};
+    GetWindowRect(area, &place);
+    MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&place), 2);
     if (!CreateEx(0, kClassName, "Print Preview",
-                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0,
-                  Width(area), Height(area), frame, nullptr)) {
+                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL |
+                      WS_HSCROLL,
+                  place.left, place.top, Width(place), Height(place), frame, nullptr)) {
         Close();
         return false;
     }
-    // The frame's other children (client area, bars) would paint over it.
-    m_hidden.clear();
-    for (HWND child = GetWindow(frame, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (child != m_hWnd && IsWindowVisible(child)) {
-            m_hidden.push_back(child);
-            ShowWindow(child, SW_HIDE);
-        }
-    }
+    // A sibling in the same place would paint over the preview.
+    m_hArea = area;
+    ShowWindow(area, SW_HIDE);
     CreateButtons();
     UpdateButtons();
     Layout();
@@ -117,9 +115,8 @@ void PrintPreviewWnd::Close()
     m_buttons.clear();
     m_hPageText = nullptr;
     const bool wasOpen = m_hWnd != nullptr;
-    for (HWND child : std::exchange(m_hidden, {}))
-        if (IsWindow(child))
-            ShowWindow(child, SW_SHOWNA);
+    if (const HWND area = std::exchange(m_hArea, nullptr); area && IsWindow(area))
+        ShowWindow(area, SW_SHOWNA);
     if (m_hWnd)
         Destroy();
     if (m_hFrame) {

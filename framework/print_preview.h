@@ -1,5 +1,5 @@
-// The print preview: a window over the frame's client area showing one or
-// two pages of a print client as they will print, with its own row of
+// The print preview: a window in place of the frame's view area (the MDI
+// client, or the view of a single-document frame) showing one or two pages of a print client as they will print, with its own row of
 // buttons (Print, Next, Previous, One/Two pages, Zoom in, Zoom out, Close).
 // Page Down, Page Up and Escape are its next, previous and close commands.
 #pragma once
@@ -28,10 +28,10 @@ public:
     PrintPreviewWnd() = default;
     ~PrintPreviewWnd() override;
 
-    // Opens over `frame`'s client area on the printer `printer` chose (the
-    // default printer when it has none).  `onPrint` runs after the Print
-    // button closed the preview.  False when there is no printer.
-    bool Open(HWND frame, PrintClient& client, PrinterSettings& printer,
+    // Opens in place of `area`, a child of `frame`, on the printer `printer`
+    // chose (the default printer when it has none).  `onPrint` runs after
+    // the Print button closed the preview.  False when there is no printer.
+    bool Open(HWND frame, HWND area, PrintClient& client, PrinterSettings& printer,
               std::function<void()> onPrint);
     // Ends the preview: the client's job ends, the frame gets its bars back.
     void Close();
@@ -66,7 +66,7 @@ private:
     PrintInfo m_info;
     std::function<void()> m_onPrint;
     std::vector<HWND> m_buttons;
-    std::vector<HWND> m_hidden; // the frame's children the preview stands in for
+    HWND m_hArea = nullptr; // the frame's child the preview stands in for
     HWND m_hPageText = nullptr;
     UINT m_nPage = 1;
     int m_nPages = 1;

@@ -72,8 +72,12 @@ void ViewPrinting::OnPrintPreview()
     fw::Application* app = fw::Application::Current();
     if (!app || m_preview.IsOpen())
         return;
+    // The preview takes the place of the frame's child that holds this window.
     const HWND frame = GetAncestor(m_view.GetHwnd(), GA_ROOT);
-    const bool opened = m_preview.Open(frame, *this, app->GetPrinter(), [frame] {
+    HWND area = m_view.GetHwnd();
+    while (GetParent(area) && GetParent(area) != frame)
+        area = GetParent(area);
+    const bool opened = m_preview.Open(frame, area, *this, app->GetPrinter(), [frame] {
         PostMessageA(frame, WM_COMMAND, ID_FILE_PRINT, 0);
     });
     if (!opened)
