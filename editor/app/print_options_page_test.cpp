@@ -18,7 +18,7 @@ protected:
     // Runs the sheet with the page; `onPage` acts on the page's window.
     INT_PTR Run(CPrintOptionsPage& page, const std::function<void(HWND)>& onPage)
     {
-        fw::PropertySheetDialog sheet("Options", fw::test::SharedOwner().GetHwnd());
+        fw::PropertySheetDialog sheet("Options");
         sheet.AddPage(page);
         StepRunner runner({[&] {
                                if (!page.GetHwnd() || !IsWindowVisible(sheet.GetHwnd()))

@@ -8,6 +8,7 @@
 #include "editor/res/resource.h"
 #include "editor/view/marl_view.h"
 #include "editor/view/view_print.h"
+#include "framework/common_dialogs.h"
 #include "framework/control_bar.h"
 #include "framework/testing/file_printer.h"
 
@@ -48,6 +49,15 @@ TEST_F(PrintShell, ShellPrintRequestUsesTheDefaultPrinterUnasked)
     const std::vector<std::string> pages = fw::test::PostScriptPageTexts(kOutput);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_NE(pages[0].find("return 0;"), std::string::npos);
+}
+
+TEST_F(PrintShell, PrintSetupChoiceIsKeptForTheNextJob)
+{
+    Start();
+    fw::test::OnNextDialog("Print Setup", [](HWND dialog) { fw::test::ClickButton(dialog, IDOK); });
+    Command(ID_FILE_PRINT_SETUP);
+    EXPECT_TRUE(fw::test::DialogCame());
+    EXPECT_EQ(m_app->GetPrinter().DeviceName(), "Marl Shell PostScript");
 }
 
 TEST_F(PrintShell, PreviewPutsTheSecondToolbarAwayForItsTime)

@@ -117,6 +117,22 @@ TEST_F(PrintTest, DialogChoosesSelectionWhenTheViewHasOne)
     }
 }
 
+TEST_F(PrintTest, PageRangeOfTheDialogPrintsOnlyThosePages)
+{
+    m_print.m_strFooter = "Page $Page$ end";
+    OpenText("r.c", RepeatedLines("a line of text\n", 200));
+    PrintWithDialog([](HWND dialog) {
+        ClickButton(dialog, rad3);
+        SetDlgItemTextA(dialog, edt1, "2");
+        SetDlgItemTextA(dialog, edt2, "3");
+    });
+    ASSERT_GT(View()->Printing().Pages().size(), 3u);
+    const std::vector<std::string> pages = PrintedPages();
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_NE(pages[0].find("Page 2 end"), std::string::npos);
+    EXPECT_NE(pages[1].find("Page 3 end"), std::string::npos);
+}
+
 TEST_F(PrintTest, PreviewCountsThePagesAndStepsWithItsKeys)
 {
     OpenText("p.c", RepeatedLines("int x; /* comment */\n", 400));
