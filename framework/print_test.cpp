@@ -11,6 +11,7 @@
 #include "framework/print.h"
 #include "framework/testing/dialog_driver.h"
 #include "framework/testing/file_printer.h"
+#include "framework/testing/test_folder.h"
 
 namespace {
 
@@ -48,18 +49,19 @@ protected:
         ASSERT_TRUE(fw::test::InstallFilePrinter("Fw Test PostScript", kOutput, &error)) << error;
         DeleteFileA(kOutput);
     }
+    fw::test::OwnerWindow m_owner; // disabled while the job spools
     fw::PrinterSettings printer;
 };
 
 TEST_F(PrintLoop, DirectJobPrintsEveryPageOnTheDefaultPrinter)
 {
     CountingClient client;
-    EXPECT_EQ(fw::RunPrintJob(fw::test::SharedOwner().GetHwnd(), client, printer),
+    EXPECT_EQ(fw::RunPrintJob(m_owner.GetHwnd(), client, printer),
               fw::PrintResult::Printed);
     EXPECT_EQ(client.printed, (std::vector<UINT>{1, 2, 3}));
     EXPECT_TRUE(client.ended);
     EXPECT_EQ(fw::test::PostScriptPageCount(fw::test::ReadFileText(kOutput)), 3);
-    EXPECT_TRUE(IsWindowEnabled(fw::test::SharedOwner().GetHwnd()));
+    EXPECT_TRUE(IsWindowEnabled(m_owner.GetHwnd()));
 }
 
 TEST_F(PrintLoop, CancelInTheAbortBoxEndsTheJob)
@@ -70,12 +72,12 @@ TEST_F(PrintLoop, CancelInTheAbortBoxEndsTheJob)
             if (HWND box = FindWindowA(nullptr, "Printing"))
                 fw::test::ClickButton(box, IDCANCEL);
     };
-    EXPECT_EQ(fw::RunPrintJob(fw::test::SharedOwner().GetHwnd(), client, printer),
+    EXPECT_EQ(fw::RunPrintJob(m_owner.GetHwnd(), client, printer),
               fw::PrintResult::Cancelled);
     EXPECT_EQ(client.printed, std::vector<UINT>{1});
     EXPECT_TRUE(client.ended);
     EXPECT_EQ(FindWindowA(nullptr, "Printing"), nullptr) << "the box is gone";
-    EXPECT_TRUE(IsWindowEnabled(fw::test::SharedOwner().GetHwnd()));
+    EXPECT_TRUE(IsWindowEnabled(m_owner.GetHwnd()));
 }
 
 } // namespace
