@@ -120,7 +120,7 @@ TEST_F(PrintTest, DialogChoosesSelectionWhenTheViewHasOne)
 TEST_F(PrintTest, PageRangeOfTheDialogPrintsOnlyThosePages)
 {
     m_print.m_strFooter = "Page $Page$ end";
-    OpenText("r.c", RepeatedLines("a line of text\n", 200));
+    OpenText("r.c", RepeatedLines("a line of text\n", 400));
     PrintWithDialog([](HWND dialog) {
         ClickButton(dialog, rad3);
         SetDlgItemTextA(dialog, edt1, "2");
