@@ -16,7 +16,10 @@ namespace {
 // The modeless "Printing" box: its Cancel ends the job at the next page.
 class AbortDialog : public Dialog {
 public:
-    AbortDialog(HWND owner, std::string name) : Dialog(FW_IDD_PRINTING, owner), m_name(std::move(name)) {}
+    AbortDialog(HWND owner, std::string name)
+        : Dialog(FW_IDD_PRINTING, owner), m_name(std::move(name))
+    {
+    }
     bool m_bCancelled = false;
 
 protected:

@@ -21,9 +21,9 @@ struct PrintInfo {
     UINT m_nMaxPage = 0xFFFF; // the job's last page, set when it begins
     UINT m_nCurPage = 1;      // the page being drawn
     bool m_bContinuePrinting = true;
-    RECT m_rectDraw{};          // the printable area, device units of the printer
-    HDC m_hAttribDC = nullptr;  // the printer: measure with it, also in the preview
-    std::string m_strDocName;   // the spooler's name of the job
+    RECT m_rectDraw{};         // the printable area, device units of the printer
+    HDC m_hAttribDC = nullptr; // the printer: measure with it, also in the preview
+    std::string m_strDocName;  // the spooler's name of the job
 };
 
 // What a view implements to be printed and previewed.

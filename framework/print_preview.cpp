@@ -23,7 +23,7 @@ struct ButtonSpec {
 constexpr ButtonSpec kButtons[] = {
     {ID_PREVIEW_PRINT, "&Print..."}, {ID_PREVIEW_NEXT, "&Next Page"},
     {ID_PREVIEW_PREV, "Pre&v Page"}, {ID_PREVIEW_NUMPAGE, "&Two Page"},
-    {ID_PREVIEW_ZOOMIN, "Zoom &In"},  {ID_PREVIEW_ZOOMOUT, "Zoom &Out"},
+    {ID_PREVIEW_ZOOMIN, "Zoom &In"}, {ID_PREVIEW_ZOOMOUT, "Zoom &Out"},
     {ID_PREVIEW_CLOSE, "&Close"},
 };
 
@@ -132,18 +132,17 @@ void PrintPreviewWnd::CreateButtons()
     const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     int x = kMargin / 2;
     for (const ButtonSpec& spec : kButtons) {
-        HWND button = CreateWindowExA(0, "BUTTON", spec.text,
-                                      WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, 3, kButtonWidth,
-                                      kButtonHeight, m_hWnd,
+        HWND button = CreateWindowExA(0, "BUTTON", spec.text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                      x, 3, kButtonWidth, kButtonHeight, m_hWnd,
                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(spec.id)),
                                       GetModuleHandleA(nullptr), nullptr);
         SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         m_buttons.push_back(button);
         x += kButtonWidth + 2;
     }
-    m_hPageText = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-                                  x + kMargin, 7, 160, 16, m_hWnd, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
+    m_hPageText =
+        CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, x + kMargin,
+                        7, 160, 16, m_hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(m_hPageText, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
@@ -230,8 +229,7 @@ void PrintPreviewWnd::OnCommand(UINT id)
 
 bool PrintPreviewWnd::PreTranslateMessage(MSG& msg)
 {
-    if (msg.message == WM_KEYDOWN && m_hWnd &&
-        (msg.hwnd == m_hWnd || IsChild(m_hWnd, msg.hwnd))) {
+    if (msg.message == WM_KEYDOWN && m_hWnd && (msg.hwnd == m_hWnd || IsChild(m_hWnd, msg.hwnd))) {
         switch (msg.wParam) {
         case VK_NEXT:
             OnCommand(ID_PREVIEW_NEXT);
@@ -359,8 +357,8 @@ void PrintPreviewWnd::OnPaint()
         const int saved = SaveDC(dc);
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         SetMapMode(dc, MM_ANISOTROPIC);
-        SetWindowExtEx(dc, std::max(1L, area.right - area.left), std::max(1L, area.bottom - area.top),
-                       nullptr);
+        SetWindowExtEx(dc, std::max(1L, area.right - area.left),
+                       std::max(1L, area.bottom - area.top), nullptr);
         SetViewportExtEx(dc, Width(r), Height(r), nullptr);
         SetViewportOrgEx(dc, r.left, r.top, nullptr);
         m_info.m_nCurPage = page;

@@ -1,7 +1,7 @@
 // The print preview: a window in place of the frame's view area (the MDI
-// client, or the view of a single-document frame) showing one or two pages of a print client as they will print, with its own row of
-// buttons (Print, Next, Previous, One/Two pages, Zoom in, Zoom out, Close).
-// Page Down, Page Up and Escape are its next, previous and close commands.
+// client, or the view of a single-document frame) showing one or two pages of a print client as
+// they will print, with its own row of buttons (Print, Next, Previous, One/Two pages, Zoom in, Zoom
+// out, Close). Page Down, Page Up and Escape are its next, previous and close commands.
 #pragma once
 #include <windows.h>
 

@@ -56,8 +56,7 @@ protected:
 TEST_F(PrintLoop, DirectJobPrintsEveryPageOnTheDefaultPrinter)
 {
     CountingClient client;
-    EXPECT_EQ(fw::RunPrintJob(m_owner.GetHwnd(), client, printer),
-              fw::PrintResult::Printed);
+    EXPECT_EQ(fw::RunPrintJob(m_owner.GetHwnd(), client, printer), fw::PrintResult::Printed);
     EXPECT_EQ(client.printed, (std::vector<UINT>{1, 2, 3}));
     EXPECT_TRUE(client.ended);
     EXPECT_EQ(fw::test::PostScriptPageCount(fw::test::ReadFileText(kOutput)), 3);
@@ -72,8 +71,7 @@ TEST_F(PrintLoop, CancelInTheAbortBoxEndsTheJob)
             if (HWND box = FindWindowA(nullptr, "Printing"))
                 fw::test::ClickButton(box, IDCANCEL);
     };
-    EXPECT_EQ(fw::RunPrintJob(m_owner.GetHwnd(), client, printer),
-              fw::PrintResult::Cancelled);
+    EXPECT_EQ(fw::RunPrintJob(m_owner.GetHwnd(), client, printer), fw::PrintResult::Cancelled);
     EXPECT_EQ(client.printed, std::vector<UINT>{1});
     EXPECT_TRUE(client.ended);
     EXPECT_EQ(FindWindowA(nullptr, "Printing"), nullptr) << "the box is gone";

@@ -66,8 +66,10 @@ TEST_F(PrintOptionsPageTest, ShowsTheSettingsWithTheirStyles)
         const struct {
             int id;
             bool checked;
-        } boxes[] = {{IDC_PRINT_LINE_NUMBERS, false}, {IDC_PRINT_COLOR, true},
-                     {IDC_PRINT_BOLD, false},         {IDC_PRINT_ITALIC, true},
+        } boxes[] = {{IDC_PRINT_LINE_NUMBERS, false},
+                     {IDC_PRINT_COLOR, true},
+                     {IDC_PRINT_BOLD, false},
+                     {IDC_PRINT_ITALIC, true},
                      {IDC_PRINT_UNDERLINE, false}};
         for (const auto& b : boxes)
             EXPECT_EQ(Checked(p, b.id), b.checked) << b.id;

@@ -193,8 +193,7 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
     };
     return map.Dispatch(*this, id, code, ui) || m_search->HandleCommand(id, code, ui) ||
            m_navigation->HandleCommand(id, code, ui) || m_jump->HandleCommand(id, code, ui) ||
-           m_printing->HandleCommand(id, code, ui) ||
-           HandleConvertCommand(id, code, ui) ||
+           m_printing->HandleCommand(id, code, ui) || HandleConvertCommand(id, code, ui) ||
            fw::View::HandleCommand(id, code, ui);
 }
 

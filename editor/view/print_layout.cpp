@@ -135,9 +135,9 @@ void MakePrefix(const PrintSetup& setup, long line, bool continuation, std::stri
 
 // Draws bytes [from, from + count) of a text line after its prefix, each
 // piece in the slot of its colouring run.
-void DrawBodyLine(const PrintLayout& layout, PrintSurface& surface, int y,
-                  std::string_view prefix, std::string_view line, std::size_t from,
-                  std::size_t count, const std::vector<ColourRun>& runs)
+void DrawBodyLine(const PrintLayout& layout, PrintSurface& surface, int y, std::string_view prefix,
+                  std::string_view line, std::size_t from, std::size_t count,
+                  const std::vector<ColourRun>& runs)
 {
     int x = layout.DrawTabbed(surface, 0, y, prefix, ColourSlot::Text, 0);
     if (runs.empty()) {

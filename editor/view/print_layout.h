@@ -25,10 +25,10 @@ public:
 enum class PrintAlign { Left = 0, Centre = 1, Right = 2 };
 
 struct PrintSetup {
-    int lineHeight = 1; // L: the printer font's character height
-    int width = 0;      // W: printable width in device units
-    int height = 0;     // H: printable height
-    int tabWidth = 1;   // TabLength times the average character width
+    int lineHeight = 1;  // L: the printer font's character height
+    int width = 0;       // W: printable width in device units
+    int height = 0;      // H: printable height
+    int tabWidth = 1;    // TabLength times the average character width
     bool header = false; // a header text is set (the texts decide, not their expansions)
     bool footer = false;
     PrintAlign headerAlign = PrintAlign::Left;

@@ -66,8 +66,10 @@ TEST(PrintLayout, BodyLinesPerPageByHeaderAndFooter)
         const PrintPageEnd end = RunPrintPage(text, {}, layout, {}, surface, false);
         EXPECT_EQ(layout.BodyTop(), c.bodyTop) << c.header << c.footer;
         EXPECT_EQ(end.lines, c.lines) << c.header << c.footer;
-        EXPECT_EQ(end.next, (PrintPageStart{static_cast<TextPos>(doc.find("line" + std::to_string(c.lines + 1))),
-                                            c.lines + 1L, false}));
+        EXPECT_EQ(
+            end.next,
+            (PrintPageStart{static_cast<TextPos>(doc.find("line" + std::to_string(c.lines + 1))),
+                            c.lines + 1L, false}));
         EXPECT_EQ(layout.FooterY(), c.footerY);
         EXPECT_EQ(layout.FooterRuleY(), c.footerRuleY);
     }
@@ -78,7 +80,8 @@ TEST(PrintLayout, HeaderAndFooterPlacedByStyle)
     struct {
         PrintAlign align;
         int x;
-    } const cases[] = {{PrintAlign::Left, 0}, {PrintAlign::Centre, 400 - 15}, {PrintAlign::Right, 770}};
+    } const cases[] = {
+        {PrintAlign::Left, 0}, {PrintAlign::Centre, 400 - 15}, {PrintAlign::Right, 770}};
     for (const auto& c : cases) {
         PrintSetup setup = PageSetup();
         setup.headerAlign = c.align;
@@ -110,8 +113,7 @@ TEST(PrintLayout, WideLinesContinueOneTabFurtherIn)
         std::vector<std::string> rows;
     } const cases[] = {
         {false, {std::string(80, 'x'), "    " + std::string(20, 'x'), "next"}},
-        {true,
-         {"1   " + std::string(76, 'x'), "        " + std::string(24, 'x'), "2   next"}},
+        {true, {"1   " + std::string(76, 'x'), "        " + std::string(24, 'x'), "2   next"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DrawPage(doc, PageSetup(false, false, c.numbers), {}), c.rows) << c.numbers;
@@ -131,7 +133,8 @@ TEST(PrintLayout, EveryBodyLineTakesOneCharacterAtLeast)
         RecordingPrintSurface surface;
         const auto pages = PaginateForPrint(text, {}, PrintLayout(setup), surface);
         ASSERT_EQ(pages.size(), 1u);
-        const PrintPageEnd end = RunPrintPage(text, {}, PrintLayout(setup), pages[0], surface, false);
+        const PrintPageEnd end =
+            RunPrintPage(text, {}, PrintLayout(setup), pages[0], surface, false);
         EXPECT_EQ(end.lines, 4) << c.width;
         EXPECT_TRUE(end.done);
     }

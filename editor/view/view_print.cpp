@@ -62,8 +62,7 @@ void ViewPrinting::OnFilePrint()
     if (!app)
         return;
     m_preview.Close();
-    if (fw::RunPrintJob(app->GetMainWnd(), *this, app->GetPrinter()) ==
-        fw::PrintResult::NoPrinter)
+    if (fw::RunPrintJob(app->GetMainWnd(), *this, app->GetPrinter()) == fw::PrintResult::NoPrinter)
         MessageBeep(MB_ICONEXCLAMATION);
 }
 
@@ -202,8 +201,7 @@ void ViewPrinting::OnPrint(HDC dc, fw::PrintInfo& info)
     const bool inComment = m_layout->Setup().styled && m_comments.StateAt(text, start.pos);
     const HDC measure = info.m_hAttribDC ? info.m_hAttribDC : dc;
     GdiPrintSurface surface(dc, measure, {m_font.get(), m_keywordFont.get()}, m_bColour,
-                            CurrentAppSettings(),
-                            std::max(1, m_layout->Setup().lineHeight / 12));
+                            CurrentAppSettings(), std::max(1, m_layout->Setup().lineHeight / 12));
     m_layout->DrawFrame(surface, header, footer);
     RunPrintPage(text, m_range, *m_layout, start, surface, true, inComment);
 }

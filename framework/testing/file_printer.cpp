@@ -92,8 +92,8 @@ void WaitForOutput(const std::string& path)
     for (int i = 0; i < 150; ++i) {
         WIN32_FILE_ATTRIBUTE_DATA data{};
         if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
-            const long long size = (static_cast<long long>(data.nFileSizeHigh) << 32) |
-                                   data.nFileSizeLow;
+            const long long size =
+                (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
             if (size > 0 && size == last)
                 return;
             last = size;
@@ -104,8 +104,7 @@ void WaitForOutput(const std::string& path)
 
 } // namespace
 
-bool InstallFilePrinter(const std::string& name, const std::string& outputPath,
-                        std::string* error)
+bool InstallFilePrinter(const std::string& name, const std::string& outputPath, std::string* error)
 {
     if (!CopyGenericPpd(error))
         return false;
@@ -123,8 +122,9 @@ bool InstallFilePrinter(const std::string& name, const std::string& outputPath,
     }
     const std::string port = UnixPath(outputPath);
     HKEY ports = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports",
-                        0, nullptr, 0, KEY_SET_VALUE, nullptr, &ports, nullptr) == ERROR_SUCCESS) {
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE,
+                        "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports", 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &ports, nullptr) == ERROR_SUCCESS) {
         RegSetValueExA(ports, port.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
         RegCloseKey(ports);
     }
@@ -169,8 +169,7 @@ std::vector<std::string> PostScriptPageTexts(const std::string& psPath)
     return pages;
 }
 
-bool RenderPostScriptPage(const std::string& psPath, int page, const std::string& pngPath,
-                          int dpi)
+bool RenderPostScriptPage(const std::string& psPath, int page, const std::string& pngPath, int dpi)
 {
     DeleteFileA(pngPath.c_str());
     RunHost("/usr/bin/gs -q -dNOPAUSE -dBATCH -sDEVICE=png16m -r" + std::to_string(dpi) +
