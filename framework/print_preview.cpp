@@ -91,7 +91,8 @@ bool PrintPreviewWnd::Open(HWND frame, HWND area, PrintClient& client, PrinterSe
     if (!CreateEx(0, kClassName, "Print Preview",
                   WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL |
                       WS_HSCROLL,
-                  place.left, place.top, Width(place), Height(place), frame, nullptr)) {
+                  place.left, place.top, Width(place), Height(place), frame,
+                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(FW_IDW_PRINT_PREVIEW)))) {
         Close();
         return false;
     }

@@ -71,6 +71,15 @@ TEST_F(PrintShell, PreviewPutsTheSecondToolbarAwayForItsTime)
         Command(ID_PRINT_PREVIEW_BUTTON);
         ASSERT_TRUE(ActiveView()->Printing().Preview().IsOpen());
         EXPECT_FALSE(SecondToolBarShown());
+        // The preview follows the frame's size.
+        RECT frame{};
+        GetWindowRect(Frame().GetHwnd(), &frame);
+        SetWindowPos(Frame().GetHwnd(), nullptr, 0, 0, frame.right - frame.left + 40,
+                     frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);
+        RECT client{}, preview{};
+        GetClientRect(Frame().GetHwnd(), &client);
+        GetWindowRect(ActiveView()->Printing().Preview().GetHwnd(), &preview);
+        EXPECT_EQ(preview.right - preview.left, client.right - client.left);
         Key(VK_ESCAPE);
         EXPECT_FALSE(ActiveView()->Printing().Preview().IsOpen());
         EXPECT_EQ(SecondToolBarShown(), shown);

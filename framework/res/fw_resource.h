@@ -95,6 +95,7 @@
 #define FW_IDW_HSCROLL_FIRST 0xEA00
 #define FW_IDW_VSCROLL_FIRST 0xEA10
 #define FW_IDW_SIZE_BOX 0xEA20
+#define FW_IDW_PRINT_PREVIEW 0xEA30 // in place of the client area while it is up
 // The MDI client numbers the Window menu's child entries from here.
 #define FW_IDM_FIRST_MDICHILD 0xFF00
 
