@@ -5,6 +5,15 @@
 #include <algorithm>
 #include <cstdio>
 
+PrintStyle ChoosePrintStyle(bool viewColouring, int printerColours, bool useColour, bool bold,
+                            bool italic, bool underline)
+{
+    PrintStyle style;
+    style.colour = viewColouring && (printerColours < 0 || printerColours > 2) && useColour;
+    style.keywordFont = viewColouring && (bold || italic || underline);
+    return style;
+}
+
 PrintLayout::PrintLayout(const PrintSetup& setup) : m_setup(setup)
 {
     m_setup.lineHeight = std::max(1, m_setup.lineHeight);

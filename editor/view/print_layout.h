@@ -24,6 +24,19 @@ public:
 
 enum class PrintAlign { Left = 0, Centre = 1, Right = 2 };
 
+// How a job draws its lines: in colours, and keywords in a font of their own.
+struct PrintStyle {
+    bool colour = false;
+    bool keywordFont = false;
+    bool Styled() const { return colour || keywordFont; }
+};
+// Colours need a coloured view, a printer of more than two colours
+// (`printerColours` < 0: more than the count can say) and the use-colour
+// option; the keyword font a coloured view and one of bold, italic or
+// underline.
+PrintStyle ChoosePrintStyle(bool viewColouring, int printerColours, bool useColour, bool bold,
+                            bool italic, bool underline);
+
 struct PrintSetup {
     int lineHeight = 1;  // L: the printer font's character height
     int width = 0;       // W: printable width in device units

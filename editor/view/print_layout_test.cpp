@@ -47,6 +47,29 @@ std::vector<std::string> DrawPage(const std::string& doc, const PrintSetup& setu
     return rows;
 }
 
+TEST(PrintLayout, ColoursNeedMoreThanTwoAndTheKeywordFontAChoice)
+{
+    struct {
+        bool colouring;
+        int colours;
+        bool use, bold, italic, underline;
+        bool colour, keywordFont;
+    } const cases[] = {
+        {true, 256, true, false, false, false, true, false},
+        {true, -1, true, false, false, false, true, false}, // more than 256
+        {true, 2, true, true, false, false, false, true},   // keyword font only
+        {true, 16, false, false, true, false, false, true},
+        {true, 16, true, false, false, true, true, true},
+        {false, 256, true, true, true, true, false, false}, // the view is not coloured
+    };
+    for (const auto& c : cases) {
+        const PrintStyle style =
+            ChoosePrintStyle(c.colouring, c.colours, c.use, c.bold, c.italic, c.underline);
+        EXPECT_EQ(style.colour, c.colour) << c.colours;
+        EXPECT_EQ(style.keywordFont, c.keywordFont) << c.colours;
+    }
+}
+
 TEST(PrintLayout, BodyLinesPerPageByHeaderAndFooter)
 {
     struct {

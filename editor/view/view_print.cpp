@@ -26,15 +26,6 @@ PrintAlign AlignOf(std::int32_t style)
     return style == 1 ? PrintAlign::Centre : style == 2 ? PrintAlign::Right : PrintAlign::Left;
 }
 
-// Colour printing needs a printer with more than two colours.
-bool PrinterHasColours(HDC printer)
-{
-    const int colours = GetDeviceCaps(printer, NUMCOLORS);
-    if (colours < 0) // more than 256
-        return true;
-    return colours > 2;
-}
-
 } // namespace
 
 void SetPageTextExpander(PageTextExpander expander)
@@ -95,11 +86,12 @@ bool ViewPrinting::OnPreparePrinting(fw::PrintInfo& info)
     return true;
 }
 
-bool ViewPrinting::KeywordFontWanted() const
+PrintStyle ViewPrinting::StyleFor(HDC printer) const
 {
     const CPrintOptions& options = CurrentPrintOptions();
-    return m_view.IsColouring() &&
-           (options.m_bSyntaxBold || options.m_bSyntaxItalic || options.m_bSyntaxUnderline);
+    return ChoosePrintStyle(m_view.IsColouring(), GetDeviceCaps(printer, NUMCOLORS),
+                            options.m_bColorSyntax != 0, options.m_bSyntaxBold != 0,
+                            options.m_bSyntaxItalic != 0, options.m_bSyntaxUnderline != 0);
 }
 
 void ViewPrinting::CreateFonts(HDC printer, bool preview)
@@ -128,7 +120,7 @@ void ViewPrinting::CreateFonts(HDC printer, bool preview)
     font.lfHeight = -(points * GetDeviceCaps(printer, LOGPIXELSY) / 72);
     m_font = fw::Font(CreateFontIndirectA(&font));
     m_keywordFont = fw::Font();
-    if (KeywordFontWanted()) {
+    if (StyleFor(printer).keywordFont) {
         const CPrintOptions& options = CurrentPrintOptions();
         if (options.m_bSyntaxBold)
             font.lfWeight = FW_BOLD;
@@ -147,7 +139,7 @@ void ViewPrinting::OnBeginPrinting(HDC printer, fw::PrintInfo& info)
         fw::SelectGuard select(printer, m_font.get());
         GetTextMetricsA(printer, &tm);
     }
-    m_bColour = m_view.IsColouring() && PrinterHasColours(printer) && options.m_bColorSyntax;
+    m_bColour = StyleFor(printer).colour;
 
     PrintSetup setup;
     setup.lineHeight = std::max<int>(1, tm.tmHeight);
@@ -159,7 +151,7 @@ void ViewPrinting::OnBeginPrinting(HDC printer, fw::PrintInfo& info)
     setup.headerAlign = AlignOf(options.m_nHeaderStyle);
     setup.footerAlign = AlignOf(options.m_nFooterStyle);
     setup.lineNumbers = options.m_bLineNumbers != 0;
-    setup.styled = m_bColour || m_keywordFont;
+    setup.styled = StyleFor(printer).Styled();
     m_layout.emplace(setup);
 
     m_range = PrintRange{};

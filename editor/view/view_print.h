@@ -50,7 +50,7 @@ private:
     void OnFilePrint();
     void OnPrintPreview();
     void CreateFonts(HDC printer, bool preview);
-    bool KeywordFontWanted() const;
+    PrintStyle StyleFor(HDC printer) const;
 
     CMarlView& m_view;
     fw::Font m_font;        // the screen font scaled to the printer
