@@ -164,6 +164,22 @@ TEST_F(PrintTest, PreviewCountsThePagesAndStepsWithItsKeys)
     EXPECT_FALSE(preview.IsOpen());
 }
 
+TEST_F(PrintTest, PreviewPrintButtonClosesItAndPrintsThroughTheDialog)
+{
+    OpenText("q.c", "int q;\n");
+    Command(ID_PRINT_PREVIEW_BUTTON);
+    fw::PrintPreviewWnd& preview = View()->Printing().Preview();
+    ASSERT_TRUE(preview.IsOpen());
+    OnNextDialog("Print", [](HWND dialog) { ClickButton(dialog, IDOK); });
+    preview.OnCommand(ID_PREVIEW_PRINT);
+    EXPECT_FALSE(preview.IsOpen());
+    Pump(*m_app); // the print command was posted to the frame
+    EXPECT_TRUE(DialogCame());
+    const std::vector<std::string> pages = PrintedPages();
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NE(pages[0].find("int q;"), std::string::npos);
+}
+
 TEST_F(PrintTest, EmptyDocumentPreviewsAndPrintsOnePage)
 {
     OpenText("e.c", "");
