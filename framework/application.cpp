@@ -35,7 +35,7 @@ std::string FullPath(const std::string& path)
 
 } // namespace
 
-Application::Application()
+Application::Application() : m_printer(std::make_unique<PrinterSettings>())
 {
     s_current = this;
     m_appTitle = GetExeBaseName();
@@ -479,8 +479,14 @@ bool Application::HandleCommand(UINT id, CmdCode code, CmdUI* ui)
         {ID_HELP, &Application::OnHelp},
         {ID_DEFAULT_HELP, &Application::OnHelp},
         {ID_CONTEXT_HELP, &Application::OnContextHelp},
+        {ID_FILE_PRINT_SETUP, &Application::OnFilePrintSetup},
     };
     return map.Dispatch(*this, id, code, ui) || CommandTarget::HandleCommand(id, code, ui);
+}
+
+void Application::OnFilePrintSetup()
+{
+    m_printer->ShowSetupDialog(GetMainWnd());
 }
 
 void Application::OnFileNew()

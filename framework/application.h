@@ -19,6 +19,7 @@ namespace fw {
 class Document;
 class FrameWnd;
 class ShellDdeServer;
+class PrinterSettings;
 
 class Application : public CommandTarget {
 public:
@@ -132,6 +133,12 @@ public:
     void SetHelpFile(std::string path) { m_helpFile = std::move(path); }
     // Asks the platform's help engine about the help file.  Tests override it.
     virtual bool ShowHelp(ULONG_PTR data, UINT command);
+
+    // The printer of the next print job: Print Setup's choice, kept.
+    PrinterSettings& GetPrinter() { return *m_printer; }
+    // True while a print request of the shell runs: jobs go to the default
+    // printer without the print dialog.
+    virtual bool IsShellPrinting() const { return false; }
     // Shift+F1: the next click or command shows the help of what it hits
     // instead of doing it; Esc leaves.
     void EnterHelpMode();
@@ -152,6 +159,7 @@ public:
     void OnHelpUsing();
     void OnHelp();
     void OnContextHelp();
+    void OnFilePrintSetup();
 
 protected:
     bool HandleCommand(UINT id, CmdCode code, CmdUI* ui) override;
@@ -174,6 +182,7 @@ private:
     int m_exitCode = 0;
     MSG m_msgCur{}; // the message PumpMessage handled last
     std::string m_helpFile;
+    std::unique_ptr<PrinterSettings> m_printer;
     bool m_helpMode = false;
     bool m_helpUsed = false;
 };

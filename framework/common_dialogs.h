@@ -90,6 +90,9 @@ public:
     bool ShowSetupDialog(HWND owner);
     // The default printer without a dialog; false when there is none.
     bool LoadDefault();
+    // Any print dialog (pd.Flags say which) starting from this printer; the
+    // user's choice stays here.  False when cancelled or failed.
+    bool RunDialog(PRINTDLGA& pd);
     bool HasPrinter() const { return static_cast<bool>(m_devNames); }
     std::string DeviceName() const;
     OwnedDC CreatePrinterDC() const;

@@ -28,6 +28,11 @@ bool PrinterSettings::Run(HWND owner, DWORD flags)
     pd.lStructSize = sizeof pd;
     pd.hwndOwner = owner;
     pd.Flags = flags;
+    return RunDialog(pd);
+}
+
+bool PrinterSettings::RunDialog(PRINTDLGA& pd)
+{
     // The dialog may free these blocks and hand back others: ownership goes
     // over for the call and comes back with whatever it returns.
     pd.hDevMode = m_devMode.release();

@@ -338,6 +338,9 @@ void FrameWnd::RecalcLayout()
                 LayoutBar(*bar, area);
     m_clientArea = area;
     RepositionClient(area);
+    if (HWND preview = GetDlgItem(m_hWnd, FW_IDW_PRINT_PREVIEW))
+        SetWindowPos(preview, HWND_TOP, area.left, area.top, area.right - area.left,
+                     area.bottom - area.top, SWP_NOACTIVATE);
 }
 
 void FrameWnd::RepositionClient(const RECT& area)

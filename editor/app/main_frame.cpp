@@ -7,6 +7,7 @@
 #include "editor/view/search_history.h"
 #include "editor/res/resource.h"
 #include "framework/application.h"
+#include "framework/print_preview.h"
 #include "framework/view.h"
 
 namespace {
@@ -116,6 +117,10 @@ LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return result;
     }
     default:
+        if (msg == fw::PreviewModeMessage()) {
+            OnPreviewMode(wParam != 0);
+            return 0;
+        }
         break;
     }
     return fw::MDIFrameWnd::WindowProc(msg, wParam, lParam);

@@ -125,6 +125,9 @@ private:
     void OnToggleFileOpenWindow();
     void OnToggleTabBar();
     void OnToggleToolBar2();
+    // Around the print preview: the side and tab bars and the second
+    // toolbar make room, and come back as they were.
+    void OnPreviewMode(bool entering);
     void OnCreateTabBar();
     void OnTab(UINT id);
     void OnMacroRecord();
@@ -154,4 +157,5 @@ private:
     bool m_bCheckingFiles = false;
     std::string m_savedDirectory;
     std::string m_idleText;
+    std::vector<UINT> m_barsHiddenForPreview;
 };

@@ -3,6 +3,7 @@
 #include "editor/app/main_frame.h"
 
 #include <array>
+#include <utility>
 
 #include "editor/base/settings_app.h"
 #include "framework/controls.h"
@@ -197,6 +198,25 @@ void CMainFrame::OnToggleTabBar()
 void CMainFrame::OnToggleToolBar2()
 {
     ToggleBar(IDW_TOOLBAR2);
+}
+
+void CMainFrame::OnPreviewMode(bool entering)
+{
+    if (entering) {
+        m_barsHiddenForPreview.clear();
+        for (UINT barId : {IDW_FILE_OPEN_WINDOW, IDW_TAB_BAR, IDW_TOOLBAR2}) {
+            fw::ControlBar* bar = GetControlBar(barId);
+            if (bar && bar->IsVisible()) {
+                ShowControlBar(bar, false);
+                m_barsHiddenForPreview.push_back(barId);
+            }
+        }
+    } else {
+        for (UINT barId : std::exchange(m_barsHiddenForPreview, {}))
+            if (fw::ControlBar* bar = GetControlBar(barId))
+                ShowControlBar(bar, true);
+    }
+    RecalcLayout();
 }
 
 void CMainFrame::OnUpdateBarToggle(fw::CmdUI& ui)

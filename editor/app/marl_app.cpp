@@ -8,6 +8,7 @@
 #include "editor/app/main_frame.h"
 #include "editor/app/marl_frame.h"
 #include "editor/app/search_results_dialog.h"
+#include "editor/automation/print_text.h"
 #include "editor/automation/program_launcher.h"
 #include "editor/automation/workset_list_window.h"
 #include "editor/app/settings_exit.h"
@@ -15,6 +16,7 @@
 #include "editor/app/settings_startup.h"
 #include "editor/app/splash_window.h"
 #include "editor/res/resource.h"
+#include "editor/view/view_print.h"
 
 // The start-up reads take part in the picture and the recent-file list.
 class CMarlApp::Startup : public StartupHooks {
@@ -94,6 +96,10 @@ bool CMarlApp::InitInstance()
     m_nTipsShow = read.tipsShow;
     m_bSettingsRead = true;
 
+    // Printed headers and footers: the placeholders of the view being printed.
+    SetPageTextExpander([](std::string_view text, const CMarlView& view, int page) {
+        return ExpandPrintText(text, &view, page);
+    });
     AddDocTemplate(std::make_unique<fw::MultiDocTemplate>(
         IDR_MARLTYPE, m_kinds.makeDocument, fw::Make<CMarlFrame>(), m_kinds.makeView));
     if (!CreateMainFrame())

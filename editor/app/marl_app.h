@@ -67,6 +67,7 @@ public:
     bool OnIdle(LONG count) override;
     bool PreTranslateMessage(MSG& msg) override;
     bool OnDDECommand(const std::string& command) override;
+    bool IsShellPrinting() const override { return m_bShellPrint; }
     void OnFileOpen() override;
     bool SaveAllModified() override;
 

@@ -179,6 +179,16 @@
 #define IDC_WS_ADD 1117
 #define IDC_WS_ADD_ALL 1118
 #define IDC_WS_DELETE 1119
+// The "Print" option page (118)
+#define IDC_PRINT_HEADER 1015
+#define IDC_PRINT_FOOTER 1016
+#define IDC_PRINT_LINE_NUMBERS 1017
+#define IDC_PRINT_HEADER_STYLE 1018
+#define IDC_PRINT_FOOTER_STYLE 1019
+#define IDC_PRINT_COLOR 1061
+#define IDC_PRINT_BOLD 1062
+#define IDC_PRINT_ITALIC 1063
+#define IDC_PRINT_UNDERLINE 1064
 // Reformat dialog (156)
 #define IDC_REFORMAT_LENGTH 1045
 #define IDC_REFORMAT_KEEP 1046
@@ -221,6 +231,7 @@
 #define IDD_TIP 180
 #define IDD_EDIT_WORKSET 135
 #define IDD_CHANGE_DIRECTORY 1536 // the file dialog's template for File > Directory
+#define IDD_PRINT_OPTIONS 118
 
 // ---- Menus, icons, accelerators and bitmaps -----------------------------------
 #define IDR_MAINFRAME 2

@@ -13,6 +13,7 @@
 #include "editor/view/view_geometry.h"
 #include "editor/view/view_jump.h"
 #include "editor/view/view_navigation.h"
+#include "editor/view/view_print.h"
 #include "editor/view/view_search.h"
 #include "editor/view/view_settings.h"
 #include "framework/application.h"
@@ -47,7 +48,7 @@ HCURSOR MakeLineCursor()
 CMarlView::CMarlView()
     : m_search(std::make_unique<ViewSearch>(*this)),
       m_navigation(std::make_unique<ViewNavigation>(*this)),
-      m_jump(std::make_unique<ViewJump>(*this))
+      m_jump(std::make_unique<ViewJump>(*this)), m_printing(std::make_unique<ViewPrinting>(*this))
 {
 }
 
@@ -192,7 +193,7 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
     };
     return map.Dispatch(*this, id, code, ui) || m_search->HandleCommand(id, code, ui) ||
            m_navigation->HandleCommand(id, code, ui) || m_jump->HandleCommand(id, code, ui) ||
-           HandleConvertCommand(id, code, ui) ||
+           m_printing->HandleCommand(id, code, ui) || HandleConvertCommand(id, code, ui) ||
            fw::View::HandleCommand(id, code, ui);
 }
 
@@ -220,6 +221,7 @@ void CMarlView::OnDestroy()
 {
     CloseOutline();
     m_search->OnViewDestroyed();
+    m_printing->Preview().Close();
     RevokeDropTarget();
     if (m_bHasCaret)
         OnKillFocus();

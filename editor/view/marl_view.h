@@ -24,6 +24,7 @@ class ViewDropTarget;
 class ViewJump;
 class ViewNavigation;
 class ViewSearch;
+class ViewPrinting;
 
 // The editor's accelerator table (every key of the editor windows), built
 // from the key map; the frame translates with it.  The caller owns it.
@@ -71,6 +72,7 @@ public:
     bool IsShowHidden() const { return m_bShowHidden; }
     bool IsCaretHidden() const { return m_bCaretHidden; }
     ViewSearch& Search() { return *m_search; }
+    ViewPrinting& Printing() { return *m_printing; }
     long GetScrollScale() const { return m_nScrollScale; }
     int GetLineHeight() const { return m_nLineHeight; }
     int GetCharWidth() const { return m_nCharWidth; }
@@ -260,4 +262,5 @@ private:
     std::unique_ptr<ViewSearch> m_search;         // Find, Replace and Find next
     std::unique_ptr<ViewNavigation> m_navigation; // bookmarks, braces, select all
     std::unique_ptr<ViewJump> m_jump;             // Jump to line, last edit, paragraphs
+    std::unique_ptr<ViewPrinting> m_printing;     // Print and Print preview
 };

@@ -9,8 +9,12 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "editor/base/options_print.h"
+#include "editor/view/view_print.h"
+#include "framework/testing/file_printer.h"
 #include "resource.h"
 
 namespace viewtest {
@@ -117,6 +121,36 @@ TEST_F(Pictures, ColouredSelectionBookmarkAndCarets)
     Pump(*m_app);
     EXPECT_EQ(View()->GetHorizontalOffset(), -6 * View()->GetCharWidth());
     Shoot("editor-scrolled-right");
+}
+
+TEST_F(Pictures, PrintedPageAndPreview)
+{
+    const std::string ps = Path("print.ps");
+    ASSERT_TRUE(fw::test::InstallFilePrinter("Marl Pictures PostScript", ps));
+    CPrintOptions print;
+    print.m_strHeader = "count.c\tprinted listing";
+    print.m_bLineNumbers = 1;
+    print.m_bSyntaxBold = 1;
+    CPrintOptions* saved = std::exchange(g_pPrintOptions, &print);
+    SetPageTextExpander([](std::string_view text, const CMarlView&, int page) {
+        std::string out(text);
+        if (const std::size_t at = out.find("$Page$"); at != std::string::npos)
+            out.replace(at, 6, std::to_string(page));
+        return out;
+    });
+    OnNextDialog("Print", [](HWND dialog) { ClickButton(dialog, IDOK); });
+    SendMessageA(m_main->GetHwnd(), WM_COMMAND, ID_FILE_PRINT, 0);
+    EXPECT_TRUE(fw::test::RenderPostScriptPage(ps, 1, m_shots + "\\print-page-1.png", 60));
+    SendMessageA(m_main->GetHwnd(), WM_COMMAND, ID_PRINT_PREVIEW_BUTTON, 0);
+    ASSERT_TRUE(View()->Printing().Preview().IsOpen());
+    RedrawWindow(m_main->GetHwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump(*m_app);
+    Sleep(200);
+    EXPECT_TRUE(SaveWindowPicture(m_main->GetHwnd(), m_shots + "\\print-preview.bmp"));
+    View()->Printing().Preview().Close();
+    SetPageTextExpander({});
+    g_pPrintOptions = saved;
 }
 
 // ---- Timing of a big file ---------------------------------------------------

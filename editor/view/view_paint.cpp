@@ -8,15 +8,9 @@
 #include "editor/doc/marl_doc.h"
 #include "editor/view/doc_view_text.h"
 #include "editor/view/row_layout.h"
+#include "editor/view/slot_colours.h"
 #include "editor/view/view_geometry.h"
 #include "editor/view/view_settings.h"
-
-namespace {
-
-struct SlotColours {
-    COLORREF text;
-    COLORREF back;
-};
 
 SlotColours ColoursOf(ColourSlot slot, const AppSettings& s)
 {
@@ -41,6 +35,8 @@ SlotColours ColoursOf(ColourSlot slot, const AppSettings& s)
     }
     return pair(ColorItem::Text, ColorItem::TextBk);
 }
+
+namespace {
 
 void FillRect(HDC dc, long long left, int top, long long right, int bottom, COLORREF colour)
 {

@@ -15,3 +15,9 @@ const COptions& CurrentOptions()
     static const COptions defaults;
     return g_pOptions ? *g_pOptions : defaults;
 }
+
+const CPrintOptions& CurrentPrintOptions()
+{
+    static const CPrintOptions defaults;
+    return g_pPrintOptions ? *g_pPrintOptions : defaults;
+}

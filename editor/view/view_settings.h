@@ -5,6 +5,7 @@
 // values of an empty profile apply.
 #pragma once
 #include "editor/base/options.h"
+#include "editor/base/options_print.h"
 #include "editor/base/settings_app.h"
 
 class ViewSettingsOwner {
@@ -17,3 +18,5 @@ public:
 const AppSettings& CurrentAppSettings();
 // *g_pOptions, or the defaults.
 const COptions& CurrentOptions();
+// *g_pPrintOptions, or the defaults.
+const CPrintOptions& CurrentPrintOptions();

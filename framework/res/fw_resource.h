@@ -80,6 +80,10 @@
 #define FW_IDW_TOOLBAR 0xE800
 #define FW_IDW_STATUS_BAR 0xE801
 
+// ---- Dialogs of the layer -------------------------------------------------
+#define FW_IDD_PRINTING 0x7801 // "Printing" with Cancel while a job spools
+#define FW_IDC_PRINT_DOCNAME 0x7802
+
 // ---- Help contexts: a command's help is HID_BASE_COMMAND + its id, a
 // ---- window's (a frame, a dialog) HID_BASE_RESOURCE + its resource id.
 #define FW_HID_BASE_COMMAND 0x00010000
@@ -91,6 +95,7 @@
 #define FW_IDW_HSCROLL_FIRST 0xEA00
 #define FW_IDW_VSCROLL_FIRST 0xEA10
 #define FW_IDW_SIZE_BOX 0xEA20
+#define FW_IDW_PRINT_PREVIEW 0xEA30 // in place of the client area while it is up
 // The MDI client numbers the Window menu's child entries from here.
 #define FW_IDM_FIRST_MDICHILD 0xFF00
 
