@@ -66,12 +66,16 @@ TEST_F(PrintLoop, DirectJobPrintsEveryPageOnTheDefaultPrinter)
 TEST_F(PrintLoop, CancelInTheAbortBoxEndsTheJob)
 {
     CountingClient client;
-    client.onPage = [](UINT page) {
+    bool boxShown = false;
+    client.onPage = [&boxShown](UINT page) {
         if (page == 1)
-            if (HWND box = FindWindowA(nullptr, "Printing"))
+            if (HWND box = FindWindowA(nullptr, "Printing")) {
+                boxShown = true;
                 fw::test::ClickButton(box, IDCANCEL);
+            }
     };
     EXPECT_EQ(fw::RunPrintJob(m_owner.GetHwnd(), client, printer), fw::PrintResult::Cancelled);
+    EXPECT_TRUE(boxShown) << "the box stands while the pages spool";
     EXPECT_EQ(client.printed, std::vector<UINT>{1});
     EXPECT_TRUE(client.ended);
     EXPECT_EQ(FindWindowA(nullptr, "Printing"), nullptr) << "the box is gone";
