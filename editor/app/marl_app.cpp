@@ -7,6 +7,7 @@
 #include "editor/app/frame_hooks.h"
 #include "editor/app/main_frame.h"
 #include "editor/app/marl_frame.h"
+#include "editor/app/persistent_frames.h"
 #include "editor/app/search_results_dialog.h"
 #include "editor/automation/program_launcher.h"
 #include "editor/automation/workset_list_window.h"
@@ -94,7 +95,7 @@ bool CMarlApp::InitInstance()
     m_nTipsShow = read.tipsShow;
     m_bSettingsRead = true;
 
-    AddDocTemplate(std::make_unique<fw::MultiDocTemplate>(
+    AddDocTemplate(std::make_unique<CPerMultiDocTemplate>(
         IDR_MARLTYPE, m_kinds.makeDocument, fw::Make<CMarlFrame>(), m_kinds.makeView));
     if (!CreateMainFrame())
         return false;
@@ -118,8 +119,7 @@ bool CMarlApp::InitInstance()
         m_hooks.toolsMenu->Load(*m_profile);
     if (m_plan.restoreDesktop) {
         m_pSplash.reset(); // the picture goes before the desktop comes back
-        if (m_hooks.desktop)
-            m_hooks.desktop->Restore();
+        RestoreDesktop();
     }
     RunCommandLine();
     WriteShellRegistration();
@@ -167,21 +167,13 @@ void CMarlApp::RunCommandLine()
     }
 }
 
-bool CMarlApp::SaveAllModified()
-{
-    if (m_hooks.desktop)
-        m_hooks.desktop->Snapshot();
-    return fw::Application::SaveAllModified();
-}
-
 int CMarlApp::ExitInstance()
 {
     m_pSplash.reset();
     int exitCode = 0;
     if (m_bSettingsRead) {
         RecentFilesOnExit recent(*this);
-        const std::string zOrder = m_hooks.desktop ? m_hooks.desktop->ZOrder() : std::string();
-        WriteSettingsOnExit(*m_profile, Homes(), zOrder, recent);
+        WriteSettingsOnExit(*m_profile, Homes(), DesktopZOrder(), recent);
         exitCode = recent.m_exitCode;
         m_bSettingsRead = false;
     } else {
