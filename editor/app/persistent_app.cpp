@@ -107,7 +107,7 @@ void CPersistentApp::SaveChildEntry(CPerMDIChildWnd& child)
     fw::Document* document = child.GetActiveDocument();
     if (!profile || !document || document->GetPathName().empty())
         return; // an untitled window leaves its slot empty
-    const std::string record = FormatPlacement(QueryPlacement(child.GetHwnd()));
+    const std::string record = FormatPlacement(child.PlacementForEntry());
     const int number = NextDesktopKey();
     if (number == 0)
         return;

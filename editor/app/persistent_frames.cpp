@@ -137,6 +137,20 @@ void CPerMDIChildWnd::ActivateFrame(int nCmdShow)
     fw::MDIChildWnd::ActivateFrame(nCmdShow);
 }
 
+void CPerMDIChildWnd::DestroyFrame()
+{
+    // The MDI client restores a maximised window on its way out: its state
+    // is taken while it still shows it.
+    if (m_hWnd)
+        m_placementAtClose = QueryPlacement(m_hWnd);
+    fw::MDIChildWnd::DestroyFrame();
+}
+
+PlacementRecord CPerMDIChildWnd::PlacementForEntry() const
+{
+    return m_placementAtClose ? *m_placementAtClose : QueryPlacement(m_hWnd);
+}
+
 void CPerMDIChildWnd::OnDestroy()
 {
     fw::MDIChildWnd::OnDestroy();

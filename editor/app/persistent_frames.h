@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "editor/app/desktop_record.h"
@@ -50,6 +51,9 @@ public:
     // command to go on with (`nCmdShow` when there is no usable record).
     int RestorePlacement(int nCmdShow);
     void ActivateFrame(int nCmdShow = -1) override;
+    void DestroyFrame() override;
+    // The placement its entry records.
+    PlacementRecord PlacementForEntry() const;
 
     std::string m_strDesktopKey;
     std::int32_t m_nTemplateId = 0;
@@ -57,4 +61,7 @@ public:
 
 protected:
     void OnDestroy() override;
+
+private:
+    std::optional<PlacementRecord> m_placementAtClose;
 };
