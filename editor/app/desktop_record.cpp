@@ -28,23 +28,21 @@ std::string FormatPlacement(const PlacementRecord& record)
 {
     char text[6 * 12 + 1];
     std::snprintf(text, sizeof text, "%04d %04d %04d %04d %04d %04d", record.left, record.top,
-                  record.right, record.bottom, record.minimized ? 1 : 0,
-                  record.maximized ? 1 : 0);
+                  record.right, record.bottom, record.minimized ? 1 : 0, record.maximized ? 1 : 0);
     return text;
 }
 
 std::optional<PlacementRecord> ParsePlacement(std::string_view text, PlacementOwner owner)
 {
-    const bool fits = owner == PlacementOwner::EditorWindow
-                          ? text.size() == kPlacementRecordLength
-                          : text.size() >= kPlacementRecordLength;
+    const bool fits = owner == PlacementOwner::EditorWindow ? text.size() == kPlacementRecordLength
+                                                            : text.size() >= kPlacementRecordLength;
     if (!fits)
         return std::nullopt;
     int numbers[6];
     for (std::size_t i = 0; i < 6; ++i)
         numbers[i] = NumberAt(text, kFieldOffsets[i]);
-    return PlacementRecord{numbers[0], numbers[1], numbers[2], numbers[3], numbers[4] != 0,
-                           numbers[5] != 0};
+    return PlacementRecord{numbers[0], numbers[1],      numbers[2],
+                           numbers[3], numbers[4] != 0, numbers[5] != 0};
 }
 
 PlacementState StateOf(const PlacementRecord& record)

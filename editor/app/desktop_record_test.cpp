@@ -17,9 +17,11 @@ const RecordCase kRecords[] = {
     {"maximised", {0, 0, 640, 480, false, true}, "0000 0000 0640 0480 0000 0001"},
     {"minimised to normal", {5, 6, 7, 8, true, false}, "0005 0006 0007 0008 0001 0000"},
     {"minimised to maximised", {1, 2, 3, 4, true, true}, "0001 0002 0003 0004 0001 0001"},
-    {"small negatives keep the width", {-10, -4, 300, 200, false, false},
+    {"small negatives keep the width",
+     {-10, -4, 300, 200, false, false},
      "-010 -004 0300 0200 0000 0000"},
-    {"four-digit coordinates", {1024, 768, 9999, 1000, false, false},
+    {"four-digit coordinates",
+     {1024, 768, 9999, 1000, false, false},
      "1024 0768 9999 1000 0000 0000"},
 };
 
@@ -112,8 +114,8 @@ TEST(PlacementRecordTest, StateFollowsTheFlags)
 struct ZOrderCase {
     const char* name;
     std::vector<std::string> slots; // topmost first
-    const char* text;                // bottom-most first
-    std::vector<std::string> keys;   // as read back
+    const char* text;               // bottom-most first
+    std::vector<std::string> keys;  // as read back
 };
 
 const ZOrderCase kZOrders[] = {

@@ -147,7 +147,11 @@ const StateCase kStates[] = {
     {"normal", {}, "0000 0000", false, false, false},
     {"maximised", {SW_SHOWMAXIMIZED}, "0000 0001", false, true, false},
     {"minimised", {SW_SHOWMINIMIZED}, "0001 0000", true, false, false},
-    {"minimised from maximised", {SW_SHOWMAXIMIZED, SW_SHOWMINIMIZED}, "0001 0001", true, false,
+    {"minimised from maximised",
+     {SW_SHOWMAXIMIZED, SW_SHOWMINIMIZED},
+     "0001 0001",
+     true,
+     false,
      true},
 };
 
@@ -207,7 +211,8 @@ TEST_F(DesktopTest, RestoreSkipsWhatItCannotOpenAndGoesOn)
 TEST_F(DesktopTest, AnEditorRecordOfAnotherLengthIsIgnored)
 {
     WriteText(Path("a.txt"), "a\r\n");
-    Start("/NOSPLASH", DesktopProfile("1", {{"1", Path("a.txt"), "-1000 0020 0300 0200 0000 0000"}}));
+    Start("/NOSPLASH",
+          DesktopProfile("1", {{"1", Path("a.txt"), "-1000 0020 0300 0200 0000 0000"}}));
     ASSERT_EQ(Windows().size(), 1u);
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
@@ -219,7 +224,8 @@ TEST_F(DesktopTest, AnEditorRecordOfAnotherLengthIsIgnored)
 TEST_F(DesktopTest, SlashDSkipsTheDesktop)
 {
     WriteText(Path("a.txt"), "a\r\n");
-    Start("/NOSPLASH /d", DesktopProfile("1", {{"1", Path("a.txt"), "0010 0020 0300 0200 0000 0000"}}));
+    Start("/NOSPLASH /d",
+          DesktopProfile("1", {{"1", Path("a.txt"), "0010 0020 0300 0200 0000 0000"}}));
     EXPECT_TRUE(Documents().empty());
 }
 
@@ -260,18 +266,21 @@ TEST_F(DesktopTest, ACancelledExitStartsTheKeysAfreshNextTime)
     EXPECT_EQ(ReadProfile("Desktop", "DocPath2"), "<none>");
 }
 
-TEST_F(DesktopTest, AnUnwritableProfileKeepsTheStoredDesktop)
+TEST_F(DesktopTest, AProfileLockedAtExitKeepsTheStoredDesktop)
 {
     WriteText(Path("a.txt"), "a\r\n");
-    Start("/NOSPLASH /d", DesktopProfile("1", {{"1", Path("a.txt"), "0010 0020 0300 0200 0000 0000"}}));
+    Start("/NOSPLASH /d",
+          DesktopProfile("7", {{"7", Path("a.txt"), "0010 0020 0300 0200 0000 0000"}}));
     OpenFiles({"b.txt"});
-    // Held open without sharing: no write reaches it.
+    // Another program holds the profile while the windows close, and lets
+    // it go before the settings are written.
     HANDLE lock = CreateFileA(ProfilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    Exit();
+    SendMessageA(Frame().GetHwnd(), WM_CLOSE, 0, 0);
     CloseHandle(lock);
-    EXPECT_EQ(ReadProfile("Settings", "ZOrder"), "1");
+    Exit();
+    EXPECT_EQ(ReadProfile("Settings", "ZOrder"), "7");
     EXPECT_EQ(StoredFiles(), (std::vector<std::string>{"a.txt"}));
 }
 

@@ -173,7 +173,10 @@ int CMarlApp::ExitInstance()
     int exitCode = 0;
     if (m_bSettingsRead) {
         RecentFilesOnExit recent(*this);
-        WriteSettingsOnExit(*m_profile, Homes(), DesktopZOrder(), recent);
+        const std::optional<std::string> zOrder = DesktopZOrder();
+        WriteSettingsOnExit(*m_profile, Homes(),
+                            zOrder ? std::optional<std::string_view>(*zOrder) : std::nullopt,
+                            recent);
         exitCode = recent.m_exitCode;
         m_bSettingsRead = false;
     } else {

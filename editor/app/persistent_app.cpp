@@ -45,7 +45,8 @@ bool CPersistentApp::RestoreDesktop()
         return false;
     for (const std::string& key : SplitZOrder(profile->ReadString(kSectionSettings, kZOrderKey))) {
         const std::int32_t id = profile->ReadInt(kSectionDesktop, DesktopKey("TpltID", key), 0);
-        auto* docTemplate = dynamic_cast<CPerMultiDocTemplate*>(FindTemplate(static_cast<UINT>(id)));
+        auto* docTemplate =
+            dynamic_cast<CPerMultiDocTemplate*>(FindTemplate(static_cast<UINT>(id)));
         if (!docTemplate || id == 0)
             continue;
         const std::string path = profile->ReadString(kSectionDesktop, DesktopKey("DocPath", key));
@@ -74,12 +75,9 @@ void CPersistentApp::TakeSnapshot(::Profile& profile)
     // The stored desktop goes only when the new one can be written in its
     // place: an unwritable profile keeps the last desktop whole.
     const std::string stored = profile.ReadString(kSectionSettings, kZOrderKey);
-    if (!profile.WriteString(kSectionSettings, kZOrderKey, stored)) {
-        m_keptZOrder = stored;
-        m_bKeptZOrder = true;
+    m_bKeptDesktop = !profile.WriteString(kSectionSettings, kZOrderKey, stored);
+    if (m_bKeptDesktop)
         return;
-    }
-    m_bKeptZOrder = false;
     profile.DeleteSection(kSectionDesktop);
     m_nKeyCounter = 0;
     m_zOrder.clear();
@@ -96,9 +94,11 @@ void CPersistentApp::TakeSnapshot(::Profile& profile)
     m_bSaving = 1;
 }
 
-std::string CPersistentApp::DesktopZOrder() const
+std::optional<std::string> CPersistentApp::DesktopZOrder() const
 {
-    return m_bKeptZOrder ? m_keptZOrder : BuildZOrder(m_zOrder);
+    if (m_bKeptDesktop)
+        return std::nullopt;
+    return BuildZOrder(m_zOrder);
 }
 
 void CPersistentApp::SaveChildEntry(CPerMDIChildWnd& child)

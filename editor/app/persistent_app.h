@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,9 @@ public:
     // The exit snapshot, then the framework's questions about each modified
     // document.
     bool SaveAllModified() override;
-    // The z-order text written at exit (the keys bottom-most first).
-    std::string DesktopZOrder() const;
+    // The z-order text written at exit (the keys bottom-most first); none
+    // when the snapshot could not be taken and the stored one stays.
+    std::optional<std::string> DesktopZOrder() const;
 
     // The profile the desktop is kept in; null while there is none.
     virtual ::Profile* DesktopProfile() = 0;
@@ -48,7 +50,6 @@ public:
 
 private:
     void TakeSnapshot(::Profile& profile);
-    // The stored ZOrder, kept when the snapshot could not be taken.
-    std::string m_keptZOrder;
-    bool m_bKeptZOrder = false;
+    // The profile refused the snapshot: the stored desktop is kept.
+    bool m_bKeptDesktop = false;
 };

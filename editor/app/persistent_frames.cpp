@@ -38,10 +38,14 @@ PlacementRecord QueryPlacement(HWND window)
     const RECT& normal = placement.rcNormalPosition;
     const bool minimized = placement.showCmd == SW_SHOWMINIMIZED || IsIconic(window);
     // A minimised window tells where it returns to by its restore flag.
-    const bool maximized = minimized ? (placement.flags & WPF_RESTORETOMAXIMIZED) != 0
-                                     : IsZoomed(window) != FALSE;
-    return {static_cast<int>(normal.left), static_cast<int>(normal.top),
-            static_cast<int>(normal.right), static_cast<int>(normal.bottom), minimized, maximized};
+    const bool maximized =
+        minimized ? (placement.flags & WPF_RESTORETOMAXIMIZED) != 0 : IsZoomed(window) != FALSE;
+    return {static_cast<int>(normal.left),
+            static_cast<int>(normal.top),
+            static_cast<int>(normal.right),
+            static_cast<int>(normal.bottom),
+            minimized,
+            maximized};
 }
 
 int ApplyPlacement(HWND window, const PlacementRecord& record)
@@ -88,8 +92,8 @@ void CPerMainFrame::RestorePlacement()
     ::Profile* profile = DesktopProfile();
     if (!profile)
         return;
-    const auto record =
-        ParsePlacement(profile->ReadString(kSectionSettings, kMainFrameKey), PlacementOwner::MainWindow);
+    const auto record = ParsePlacement(profile->ReadString(kSectionSettings, kMainFrameKey),
+                                       PlacementOwner::MainWindow);
     if (record)
         ApplyPlacement(m_hWnd, *record);
 }
@@ -123,8 +127,9 @@ int CPerMDIChildWnd::RestorePlacement(int nCmdShow)
     ::Profile* profile = DesktopProfile();
     if (!profile)
         return nCmdShow;
-    const auto record = ParsePlacement(
-        profile->ReadString(kSectionDesktop, "Placement" + m_strDesktopKey), PlacementOwner::EditorWindow);
+    const auto record =
+        ParsePlacement(profile->ReadString(kSectionDesktop, "Placement" + m_strDesktopKey),
+                       PlacementOwner::EditorWindow);
     return record ? ApplyPlacement(m_hWnd, *record) : nCmdShow;
 }
 
