@@ -229,6 +229,36 @@ TEST_F(DesktopTest, SlashDSkipsTheDesktop)
     EXPECT_TRUE(Documents().empty());
 }
 
+struct MainRecordCase {
+    const char* record;
+    bool applied;
+    POINT normal; // its top-left corner
+};
+
+const MainRecordCase kMainRecords[] = {
+    {"0030 0040 0500 0400 0000 0000", true, {30, 40}},
+    // The main window takes a longer record too, each field at its offset.
+    {"-1000 0040 0500 0400 0000 0000", true, {-1000, 40}},
+    {"0030 0040 0500 0400 0000", false, {30, 40}}, // one field short
+};
+
+TEST_F(DesktopTest, TheMainWindowTakesItsPlacementWhenFirstShown)
+{
+    for (const MainRecordCase& c : kMainRecords) {
+        SCOPED_TRACE(c.record);
+        Start("/NOSPLASH", std::string("[Settings]\r\nMainFrame=") + c.record + "\r\n");
+        EXPECT_FALSE(Frame().m_bFirstShow);
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        GetWindowPlacement(Frame().GetHwnd(), &placement);
+        const RECT& normal = placement.rcNormalPosition;
+        // The platform may fit the size to the screen; the corner is the record's.
+        const bool same = normal.left == c.normal.x && normal.top == c.normal.y;
+        EXPECT_EQ(same, c.applied) << normal.left << "," << normal.top;
+        Exit();
+    }
+}
+
 // ---- The flag, a cancelled exit, an unwritable profile ----------------------------
 
 TEST_F(DesktopTest, FlagOffWritesAnEmptyZOrderAndKeepsTheRest)
