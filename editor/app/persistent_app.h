@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +13,6 @@
 #include "framework/application.h"
 
 class CPerMDIChildWnd;
-class CPerMultiDocTemplate;
 class Profile;
 
 class CPersistentApp : public fw::Application {

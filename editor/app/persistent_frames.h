@@ -14,8 +14,6 @@
 #include "framework/mdi_child.h"
 #include "framework/mdi_frame.h"
 
-class Profile;
-
 // The window's placement as a record, and a record applied to it (the show
 // command it was shown with, for the caller to pass on).
 PlacementRecord QueryPlacement(HWND window);
