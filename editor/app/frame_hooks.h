@@ -56,16 +56,6 @@ public:
     virtual void ShowTip() = 0;
 };
 
-// The desktop of the last run: restored at start, snapshot before exit.
-class DesktopHook {
-public:
-    virtual ~DesktopHook() = default;
-    virtual void Restore() = 0;
-    virtual void Snapshot() = 0;
-    // The desktop keys, bottom-most first, comma-separated.
-    virtual std::string ZOrder() = 0;
-};
-
 // The file-open window beside the documents: where the workset pick list is
 // placed, and refilled when the working directory changes.
 class FileOpenWindowHook {

@@ -69,8 +69,7 @@ void CMainFrame::OnDestroy()
         KillTimer(m_hWnd, m_nTimer);
         m_bTimerStarted = false;
     }
-    // The frame placement is written here once desktop saving lands.
-    fw::MDIFrameWnd::OnDestroy();
+    CPerMainFrame::OnDestroy(); // the placement, then the frame's own
 }
 
 void CMainFrame::WriteSearchHistory()
@@ -112,7 +111,7 @@ LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
             m_services.toolsMenu->Rebuild();
         break;
     case WM_SIZE: {
-        LRESULT result = fw::MDIFrameWnd::WindowProc(msg, wParam, lParam);
+        LRESULT result = CPerMainFrame::WindowProc(msg, wParam, lParam);
         PlaceSearchHistoryBox();
         return result;
     }
@@ -123,7 +122,7 @@ LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         }
         break;
     }
-    return fw::MDIFrameWnd::WindowProc(msg, wParam, lParam);
+    return CPerMainFrame::WindowProc(msg, wParam, lParam);
 }
 
 // ---- Status panes and the idle prompt ---------------------------------------

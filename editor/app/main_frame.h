@@ -13,6 +13,7 @@
 
 #include "editor/app/autosave_clock.h"
 #include "editor/app/settings_search_history.h"
+#include "editor/app/persistent_frames.h"
 #include "framework/mdi_frame.h"
 #include "framework/status_bar.h"
 #include "framework/toolbar.h"
@@ -55,7 +56,7 @@ struct MainFrameServices {
     ToolsMenuHook* toolsMenu = nullptr;
 };
 
-class CMainFrame : public fw::MDIFrameWnd {
+class CMainFrame : public CPerMainFrame {
 public:
     explicit CMainFrame(MainFrameServices services);
     ~CMainFrame() override;

@@ -7,6 +7,7 @@
 #include "editor/app/frame_hooks.h"
 #include "editor/app/main_frame.h"
 #include "editor/app/marl_frame.h"
+#include "editor/app/persistent_frames.h"
 #include "editor/app/search_results_dialog.h"
 #include "editor/automation/print_text.h"
 #include "editor/automation/program_launcher.h"
@@ -100,7 +101,7 @@ bool CMarlApp::InitInstance()
     SetPageTextExpander([](std::string_view text, const CMarlView& view, int page) {
         return ExpandPrintText(text, &view, page);
     });
-    AddDocTemplate(std::make_unique<fw::MultiDocTemplate>(
+    AddDocTemplate(std::make_unique<CPerMultiDocTemplate>(
         IDR_MARLTYPE, m_kinds.makeDocument, fw::Make<CMarlFrame>(), m_kinds.makeView));
     if (!CreateMainFrame())
         return false;
@@ -124,8 +125,7 @@ bool CMarlApp::InitInstance()
         m_hooks.toolsMenu->Load(*m_profile);
     if (m_plan.restoreDesktop) {
         m_pSplash.reset(); // the picture goes before the desktop comes back
-        if (m_hooks.desktop)
-            m_hooks.desktop->Restore();
+        RestoreDesktop();
     }
     RunCommandLine();
     WriteShellRegistration();
@@ -173,21 +173,16 @@ void CMarlApp::RunCommandLine()
     }
 }
 
-bool CMarlApp::SaveAllModified()
-{
-    if (m_hooks.desktop)
-        m_hooks.desktop->Snapshot();
-    return fw::Application::SaveAllModified();
-}
-
 int CMarlApp::ExitInstance()
 {
     m_pSplash.reset();
     int exitCode = 0;
     if (m_bSettingsRead) {
         RecentFilesOnExit recent(*this);
-        const std::string zOrder = m_hooks.desktop ? m_hooks.desktop->ZOrder() : std::string();
-        WriteSettingsOnExit(*m_profile, Homes(), zOrder, recent);
+        const std::optional<std::string> zOrder = DesktopZOrder();
+        WriteSettingsOnExit(*m_profile, Homes(),
+                            zOrder ? std::optional<std::string_view>(*zOrder) : std::nullopt,
+                            recent);
         exitCode = recent.m_exitCode;
         m_bSettingsRead = false;
     } else {

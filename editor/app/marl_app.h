@@ -17,7 +17,7 @@
 #include "editor/app/settings_homes.h"
 #include "editor/integration/editor_lookups.h"
 #include "editor/view/view_lookup.h"
-#include "framework/application.h"
+#include "editor/app/persistent_app.h"
 #include "framework/common_dialogs.h"
 #include "framework/doc_template.h"
 
@@ -27,7 +27,6 @@ class CWorksetListWindow;
 class FileOpenWindowHook;
 class ProgramLauncher;
 class CSplashWindow;
-class DesktopHook;
 class MacroRecorderHook;
 class OptionSheetHook;
 class TabBarHook;
@@ -49,7 +48,6 @@ struct MarlAppHooks {
     ToolsMenuHook* toolsMenu = nullptr;
     OptionSheetHook* optionSheet = nullptr;
     TipHook* tips = nullptr;
-    DesktopHook* desktop = nullptr;
     FileOpenWindowHook* fileOpenWindow = nullptr;
     // Starts other programs; null: the platform's launcher.
     ProgramLauncher* launcher = nullptr;
@@ -57,7 +55,7 @@ struct MarlAppHooks {
 
 inline constexpr DWORD kSplashMinimumMs = 2500;
 
-class CMarlApp : public fw::Application, public ViewLookupOwner {
+class CMarlApp : public CPersistentApp, public ViewLookupOwner {
 public:
     explicit CMarlApp(MarlDocKinds kinds, MarlAppHooks hooks = {});
     ~CMarlApp() override;
@@ -69,7 +67,7 @@ public:
     bool OnDDECommand(const std::string& command) override;
     bool IsShellPrinting() const override { return m_bShellPrint; }
     void OnFileOpen() override;
-    bool SaveAllModified() override;
+    ::Profile* DesktopProfile() override { return m_profile.get(); }
 
     // The private profile: "<exe>.INI" in the Windows directory unless a
     // test names another file before start-up.
@@ -93,7 +91,6 @@ public:
     bool m_bShellPrint = false;
     bool m_bPrintMode = false;
     DWORD m_dwStartTick = 0;
-    std::int32_t m_nDesktopFlag = 1;
 
 protected:
     bool HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui) override;

@@ -15,5 +15,5 @@ bool CMarlFrame::PreTranslateMessage(MSG& msg)
     if (m_viewKeys && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST &&
         TranslateAcceleratorA(m_hWnd, m_viewKeys.get(), &msg))
         return true;
-    return fw::MDIChildWnd::PreTranslateMessage(msg);
+    return CPerMDIChildWnd::PreTranslateMessage(msg);
 }

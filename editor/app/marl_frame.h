@@ -6,10 +6,10 @@
 #include <windows.h>
 
 #include "framework/handles.h"
-#include "framework/mdi_child.h"
+#include "editor/app/persistent_frames.h"
 #include "framework/splitter.h"
 
-class CMarlFrame : public fw::MDIChildWnd {
+class CMarlFrame : public CPerMDIChildWnd {
 public:
     static constexpr int kMaxRows = 2;
     static constexpr SIZE kMinPane{10, 10};

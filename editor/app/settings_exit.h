@@ -5,6 +5,7 @@
 #include "editor/app/profile.h"
 #include "editor/app/settings_homes.h"
 
+#include <optional>
 #include <string_view>
 
 class ExitHooks {
@@ -15,12 +16,14 @@ public:
 
 // The whole exit write: WriteDesktopSettings, the recent-file list, then
 // WriteSettingsAtExit.
-void WriteSettingsOnExit(Profile& profile, const SettingsHomes& homes, std::string_view zOrder,
-                         ExitHooks& hooks);
+void WriteSettingsOnExit(Profile& profile, const SettingsHomes& homes,
+                         std::optional<std::string_view> zOrder, ExitHooks& hooks);
 
 // "Restore desktop" into the desktop flag, then Settings/SaveDesktop and
-// Settings/ZOrder (the desktop keys, bottom-most first, comma-separated).
-void WriteDesktopSettings(Profile& profile, const SettingsHomes& homes, std::string_view zOrder);
+// Settings/ZOrder (the desktop keys, bottom-most first, comma-separated;
+// none: the stored desktop stays as it is).
+void WriteDesktopSettings(Profile& profile, const SettingsHomes& homes,
+                          std::optional<std::string_view> zOrder);
 
 // The editor options, the workset name, the font, printing, the bars and the
 // colour codes.

@@ -24,10 +24,22 @@ tv_exit() {
 # not, so that a failing test never leaves a program behind.
 start_program() {
     local log
+    [ -n "${TV_KEEP_DESKTOP:-}" ] || forget_desktop
     log=$(mktemp /tmp/tv-e2e.XXXXXX)
     "$TV_LAUNCHER" ${TV_WINE_PREFIX:+--prefix "$TV_WINE_PREFIX"} "$@" >"$log" 2>&1 &
     PROGRAM_PID=$!
     trap 'tv_exit' EXIT
+}
+
+# forget_desktop: the editor brings back the files of its last run; a test
+# starts without them (the files of an earlier test may be gone) unless it
+# sets TV_KEEP_DESKTOP.
+forget_desktop() {
+    local ini
+    for ini in "${TV_WINE_PREFIX:-/nonexistent}/drive_c/windows/"[mM][aA][rR][lL].[iI][nN][iI]; do
+        [ -f "$ini" ] && sed -i '/^[zZ][oO][rR][dD][eE][rR]=/d' "$ini"
+    done
+    return 0
 }
 
 end_program() {

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The desktop survives a restart: two files open at exit come back at the
+# next start, the one that was active active again, and the next exit
+# records both once more.
+. "$(dirname "$0")/lib.sh"
+exe="$1"
+: "${TV_WINE_PREFIX:?the test runs under ctest, which names the Wine prefix}"
+dir=$(mktemp -d /tmp/tv-desktop.XXXXXX)
+# This test writes the editor's profile: it runs in its own prefix copy.
+cp -a "$TV_WINE_PREFIX" "$dir/prefix"
+TV_WINE_PREFIX="$dir/prefix"
+at_exit 'WINEPREFIX="$dir/prefix" wineserver -k 2>/dev/null; rm -rf "$dir"'
+ini="$dir/prefix/drive_c/windows/marl.ini"
+rm -f "$dir/prefix/drive_c/windows/"[mM][aA][rR][lL].[iI][nN][iI]
+printf '[Tips]\r\nShow=0\r\n' >"$ini"
+printf 'one\r\n' >"$dir/first.txt"
+printf 'two\r\n' >"$dir/second.txt"
+win="Z:${dir//\//\\}"
+
+# The stored files, bottom-most first, by name.
+stored_files() {
+    local zorder key
+    zorder=$(tr -d '\r' <"$ini" | sed -n 's/^ZOrder=//p')
+    for key in ${zorder//,/ }; do
+        tr -d '\r' <"$ini" | sed -n "s/^DocPath$key=.*\\\\//p"
+    done | tr '\n' ' '
+}
+
+start_program "$exe" /NOSPLASH "$win\\first.txt" "$win\\second.txt"
+w=$(find_window '^Trelvan EDIT for Windows - .*second.txt') || fail "the files did not open"
+send_keys "$w" alt+F4
+wait_exit $PROGRAM_PID || fail "marl.exe did not end"
+[ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
+[ "$(stored_files)" = "first.txt second.txt " ] || fail "stored desktop: $(cat "$ini")"
+
+TV_KEEP_DESKTOP=1 start_program "$exe" /NOSPLASH
+w=$(find_window '^Trelvan EDIT for Windows - .*second.txt') || fail "the desktop did not come back"
+send_keys "$w" alt+F4
+wait_exit $PROGRAM_PID || fail "marl.exe did not end"
+[ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
+[ "$(stored_files)" = "first.txt second.txt " ] || fail "not both windows came back: $(cat "$ini")"
+echo "ok: the desktop came back"
