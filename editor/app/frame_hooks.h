@@ -5,6 +5,10 @@
 
 #include <string>
 
+namespace fw {
+class FrameWnd;
+}
+
 // The keyboard macro recorder (start when idle, stop when recording).
 class MacroRecorderHook {
 public:
@@ -71,6 +75,8 @@ public:
 class FileOpenWindowHook {
 public:
     virtual ~FileOpenWindowHook() = default;
+    // Docks it at the frame's left edge, filled from the working directory.
+    virtual bool Create(fw::FrameWnd& frame) = 0;
     // Its window, or null while it is not shown.
     virtual HWND Window() const = 0;
     virtual void Refill() = 0;
