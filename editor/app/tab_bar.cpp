@@ -223,8 +223,12 @@ void CTabBar::Layout(int width, int height)
         MoveWindow(GetItem(ID_TAB_FIRST + i), i * height, 0, height, height, TRUE);
     HWND list = GetTabList();
     MoveWindow(list, 4 * height, 0, std::max(0, width - 4 * height), height, TRUE);
-    if (height > 3)
-        SendMessageA(list, LB_SETITEMHEIGHT, 0, height - 3);
+    // The tabs hang from the top with room below them, inside the list's
+    // own client area (which a border or scroll bar may make smaller).
+    RECT client{};
+    GetClientRect(list, &client);
+    if (client.bottom > 3)
+        SendMessageA(list, LB_SETITEMHEIGHT, 0, client.bottom - 3);
 }
 
 void CTabBar::Activate(int which)
