@@ -2,6 +2,7 @@
 // real files in a test folder: real mouse and command messages to the bars,
 // the documents, the windows and the files on disk checked.
 #include <windows.h>
+#include <dlgs.h>
 
 #include <string>
 #include <vector>
@@ -371,6 +372,40 @@ TEST_F(SideBarsTest, SameNamesTwoTabsAndUntitledRenamedOnSaveAs)
     ASSERT_TRUE(untitled->DoSave(File("named.txt")));
     Pump(*m_app);
     EXPECT_EQ(Tabs(), (std::vector<std::string>{"a.txt", "a.txt", "named.txt"}));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SideBarsTest, ChangeDirectoryFromTheListFillsItFromTheNewDirectory)
+{
+    StartIn({"a.c"});
+    CreateDirectoryA(File("sub").c_str(), nullptr);
+    WriteText(File("sub\\s.h"), "");
+    OnNextDialog("Change Working Directory", [](HWND dialog) {
+        HWND dirs = GetDlgItem(dialog, lst2);
+        const int count = static_cast<int>(SendMessageA(dirs, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char text[MAX_PATH] = {};
+            SendMessageA(dirs, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+            CharLowerA(text);
+            if (std::string(text).find("sub") != std::string::npos)
+                SendMessageA(dirs, LB_SETCURSEL, i, 0);
+        }
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(lst2, LBN_DBLCLK), reinterpret_cast<LPARAM>(dirs));
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    BarCommand(ID_FILE_DIRECTORY);
+    ASSERT_TRUE(fw::test::DialogCame());
+    EXPECT_EQ(lstrcmpiA(m_window.Model().Directory().c_str(), File("sub").c_str()), 0)
+        << m_window.Model().Directory();
+    DoubleClick(LineOf("Headers"));
+    DoubleClick(LineOf("C/C++ Source"));
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"C/C++ Source", "Headers", "  s.h",
+                                                 "Resource Scripts", "Module Definitions",
+                                                 "Make Files", "Ini Files", "Text files",
+                                                 "All Files"}));
 }
 
 } // namespace
