@@ -6,6 +6,7 @@
 #include <cctype>
 #include <ctime>
 #include <memory>
+#include <utility>
 
 #include "editor/app/file_properties_dialog.h"
 #include "framework/application.h"
@@ -327,19 +328,26 @@ void CFileOpenWindow::OnProperties()
     dialog.DoModal();
 }
 
-void CFileOpenWindow::ShowContextMenu(POINT screen)
+fw::OwnedMenu MakeFileListMenu(int selectedLines)
 {
-    HWND list = GetList();
-    const LRESULT selected = SendMessageA(list, LB_GETSELCOUNT, 0, 0);
     fw::OwnedMenu menu(CreatePopupMenu());
     if (!menu.get())
-        return;
+        return menu;
     AppendMenuA(menu.get(), MF_STRING, ID_FILE_OPEN, "Open");
     AppendMenuA(menu.get(), MF_STRING, ID_FILE_DIRECTORY, "Change directory");
-    AppendMenuA(menu.get(), MF_STRING | (selected == 1 ? 0 : MF_GRAYED), ID_FILE_LIST_PROPERTIES,
-                "Properties...");
-    if (selected >= 1)
+    AppendMenuA(menu.get(), MF_STRING | (selectedLines == 1 ? 0 : MF_GRAYED),
+                ID_FILE_LIST_PROPERTIES, "Properties...");
+    if (selectedLines >= 1)
         AppendMenuA(menu.get(), MF_STRING, ID_FILE_LIST_DELETE, "Delete");
+    return menu;
+}
+
+void CFileOpenWindow::ShowContextMenu(POINT screen)
+{
+    const fw::OwnedMenu menu =
+        MakeFileListMenu(static_cast<int>(SendMessageA(GetList(), LB_GETSELCOUNT, 0, 0)));
+    if (!menu.get())
+        return;
     const UINT id = static_cast<UINT>(TrackPopupMenu(
         menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, m_hWnd, nullptr));
     if (id)
@@ -512,6 +520,16 @@ LRESULT CFileOpenWindow::FileList::WindowProc(UINT msg, WPARAM wParam, LPARAM lP
     switch (msg) {
     case WM_LBUTTONDOWN:
         if (plain) {
+            // On one of several selected lines the selection waits for the
+            // button to come up without a drag: all of them can be dragged.
+            const LRESULT hit = DefaultProc(LB_ITEMFROMPOINT, 0, lParam);
+            if (!HIWORD(hit) && DefaultProc(LB_GETSELCOUNT, 0, 0) > 1 &&
+                DefaultProc(LB_GETSEL, LOWORD(hit), 0) > 0) {
+                SetFocus(GetHwnd());
+                m_owner.OnButtonDown(point);
+                m_deferredDown = lParam;
+                return 0;
+            }
             const LRESULT result = DefaultProc(msg, wParam, lParam);
             m_owner.OnButtonDown(point);
             return result;
@@ -524,9 +542,13 @@ LRESULT CFileOpenWindow::FileList::WindowProc(UINT msg, WPARAM wParam, LPARAM lP
                 return 0; // the selection stays what it was when the drag began
         }
         break;
-    case WM_LBUTTONUP:
+    case WM_LBUTTONUP: {
+        const bool dragged = m_owner.m_dragStarted;
         m_owner.OnButtonUp(point);
+        if (const LPARAM down = std::exchange(m_deferredDown, -1); down != -1 && !dragged)
+            DefaultProc(WM_LBUTTONDOWN, MK_LBUTTON, down);
         break;
+    }
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != GetHwnd())
             m_owner.m_tracking = false;

@@ -25,6 +25,9 @@ public:
                                     const std::string& pattern) override;
 };
 
+// The list's context menu for `selectedLines` selected lines.
+fw::OwnedMenu MakeFileListMenu(int selectedLines);
+
 class CFileOpenWindow : public fw::DialogBar, public FileOpenWindowHook {
 public:
     // Asks the shell to open `name` in the current directory.
@@ -64,6 +67,8 @@ private:
 
     private:
         CFileOpenWindow& m_owner;
+        // The button-down held back while a drag of several lines may start.
+        LPARAM m_deferredDown = -1;
     };
 
     std::vector<std::uint32_t> SelectedItems(std::size_t limit) const;

@@ -409,3 +409,49 @@ TEST_F(SideBarsTest, ChangeDirectoryFromTheListFillsItFromTheNewDirectory)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SideBarsTest, DraggingSeveralSelectedFilesDropsThemAll)
+{
+    StartIn({"a.c", "b.c", "c.c"});
+    DoubleClick(LineOf("C/C++ Source"));
+    Select({"a.c", "b.c", "c.c"});
+    RECT list{};
+    GetClientRect(List(), &list);
+    POINT down = LinePoint(LineOf("  b.c"));
+    down.x = list.right - 2;
+    Mouse(List(), WM_LBUTTONDOWN, down, MK_LBUTTON);
+    EXPECT_EQ(SendMessageA(List(), LB_GETSELCOUNT, 0, 0), 3);
+    Mouse(List(), WM_MOUSEMOVE, POINT{down.x + 10, down.y}, MK_LBUTTON);
+    Mouse(List(), WM_LBUTTONUP, POINT{down.x + 10, down.y});
+    Pump(*m_app);
+    EXPECT_EQ(Documents().size(), 3u);
+    // A click without a drag still selects the one line.
+    Mouse(List(), WM_LBUTTONDOWN, down, MK_LBUTTON);
+    Mouse(List(), WM_LBUTTONUP, down);
+    EXPECT_EQ(SendMessageA(List(), LB_GETSELCOUNT, 0, 0), 1);
+}
+
+TEST(FileListMenu, ItemsFollowTheSelection)
+{
+    struct Case {
+        int selected;
+        bool propertiesEnabled;
+        bool hasDelete;
+    } cases[] = {{0, false, false}, {1, true, true}, {2, false, true}};
+    for (const Case& c : cases) {
+        const fw::OwnedMenu menu = MakeFileListMenu(c.selected);
+        EXPECT_EQ(GetMenuItemCount(menu.get()), c.hasDelete ? 4 : 3) << c.selected;
+        EXPECT_EQ(GetMenuItemID(menu.get(), 0), static_cast<UINT>(ID_FILE_OPEN));
+        EXPECT_EQ(GetMenuItemID(menu.get(), 1), static_cast<UINT>(ID_FILE_DIRECTORY));
+        EXPECT_EQ((GetMenuState(menu.get(), ID_FILE_LIST_PROPERTIES, MF_BYCOMMAND) & MF_GRAYED) == 0,
+                  c.propertiesEnabled)
+            << c.selected;
+        EXPECT_EQ(GetMenuState(menu.get(), ID_FILE_LIST_DELETE, MF_BYCOMMAND) != UINT(-1),
+                  c.hasDelete)
+            << c.selected;
+    }
+}
+
+} // namespace
