@@ -176,6 +176,14 @@ void CFileOpenWindow::Refill()
     InvalidateRect(list, nullptr, TRUE);
 }
 
+bool CFileOpenWindow::OpenFocusedSelection()
+{
+    if (!GetList() || GetFocus() != GetList())
+        return false;
+    OnOpen();
+    return true;
+}
+
 void CFileOpenWindow::ToggleGroup(int line)
 {
     HWND list = GetList();

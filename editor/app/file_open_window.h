@@ -40,6 +40,7 @@ public:
     HWND Window() const override;
     // Fills the list anew from the working directory.
     void Refill() override;
+    bool OpenFocusedSelection() override;
 
     // Double click: the shell's default action; tests see it here.
     void SetShellOpen(ShellOpen open) { m_shellOpen = std::move(open); }

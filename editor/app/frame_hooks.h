@@ -80,4 +80,7 @@ public:
     // Its window, or null while it is not shown.
     virtual HWND Window() const = 0;
     virtual void Refill() = 0;
+    // File > Open while its list has the focus opens the list's selected
+    // files instead of asking: true when it did.
+    virtual bool OpenFocusedSelection() = 0;
 };

@@ -455,3 +455,18 @@ TEST(FileListMenu, ItemsFollowTheSelection)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SideBarsTest, FileOpenWithTheListFocusedOpensItsSelection)
+{
+    StartIn({"a.c", "b.c"});
+    DoubleClick(LineOf("C/C++ Source"));
+    Select({"b.c"});
+    SetFocus(List());
+    Command(ID_FILE_OPEN);
+    ASSERT_EQ(Documents().size(), 1u);
+    EXPECT_EQ(Documents().front()->GetPathName(), File("b.c"));
+}
+
+} // namespace
