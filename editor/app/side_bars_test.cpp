@@ -470,3 +470,16 @@ TEST_F(SideBarsTest, FileOpenWithTheListFocusedOpensItsSelection)
 }
 
 } // namespace
+
+namespace {
+
+// The bars never take the keyboard from the documents.
+TEST_F(SideBarsTest, AnOpenedDocumentKeepsTheFocus)
+{
+    StartIn({"a.c"});
+    fw::Document* a = Open(File("a.c"));
+    Pump(*m_app);
+    EXPECT_EQ(GetFocus(), a->GetViews().front()->GetHwnd());
+}
+
+} // namespace
