@@ -5,6 +5,10 @@
 
 #include <string>
 
+namespace fw {
+class FrameWnd;
+}
+
 // The keyboard macro recorder (start when idle, stop when recording).
 class MacroRecorderHook {
 public:
@@ -61,7 +65,12 @@ public:
 class FileOpenWindowHook {
 public:
     virtual ~FileOpenWindowHook() = default;
+    // Docks it at the frame's left edge, filled from the working directory.
+    virtual bool Create(fw::FrameWnd& frame) = 0;
     // Its window, or null while it is not shown.
     virtual HWND Window() const = 0;
     virtual void Refill() = 0;
+    // File > Open while its list has the focus opens the list's selected
+    // files instead of asking: true when it did.
+    virtual bool OpenFocusedSelection() = 0;
 };

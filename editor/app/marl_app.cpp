@@ -110,6 +110,8 @@ bool CMarlApp::InitInstance()
 
     DragAcceptFiles(frame.GetHwnd(), TRUE);
     EnableShellOpen();
+    if (m_hooks.fileOpenWindow)
+        m_hooks.fileOpenWindow->Create(frame);
     if (!m_settings.m_bOpenDlg)
         frame.ToggleBar(IDW_FILE_OPEN_WINDOW);
     if (m_plan.showMainWindow)

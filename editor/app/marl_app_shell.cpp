@@ -56,6 +56,8 @@ fw::FileDialogResult CMarlApp::ChooseFilesToOpen()
 
 void CMarlApp::OnFileOpen()
 {
+    if (m_hooks.fileOpenWindow && m_hooks.fileOpenWindow->OpenFocusedSelection())
+        return;
     const fw::FileDialogResult chosen = ChooseFilesToOpen();
     if (!chosen)
         return;

@@ -1,9 +1,11 @@
 #include <windows.h>
 
+#include "editor/app/file_open_window.h"
 #include "editor/app/integration_hooks.h"
 #include "editor/app/macro_commands.h"
 #include "editor/app/marl_app.h"
 #include "editor/app/marl_doc_kinds.h"
+#include "editor/app/tab_bar.h"
 #include "editor/app/tool_commands.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int showCmd)
@@ -16,6 +18,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int showCmd)
     hooks.toolsMenu = &tools;
     CTipOfTheDay tips;
     hooks.tips = &tips;
+    CFileOpenWindow fileOpenWindow;
+    hooks.fileOpenWindow = &fileOpenWindow;
+    CTabBar tabBar;
+    hooks.tabBar = &tabBar;
     CMarlApp app(MakeMarlDocKinds(), hooks);
     return app.Run(instance, cmdLine, showCmd);
 }

@@ -76,6 +76,9 @@
 #define ID_TAB_PREVIOUS 122
 #define ID_TAB_NEXT 123
 #define ID_TAB_LAST 124
+// The file-open window's list (when it has the focus)
+#define ID_FILE_LIST_PROPERTIES 125
+#define ID_FILE_LIST_DELETE 148
 #define ID_FILE_CLOSE_ALL 32837
 #define ID_FILE_SAVE_ALL 32839
 #define ID_SEND_ALL_FILES 32842
@@ -130,6 +133,12 @@
 #define IDW_TOOLBAR2 130
 #define IDW_FILE_OPEN_WINDOW 117
 #define IDW_TAB_BAR 118
+// File-open window (121), its File Properties box (148) and the tab bar (126)
+#define IDC_FILE_LIST 105
+#define IDC_TAB_LIST 1320
+#define IDC_FILE_PROP_NAME 1321
+#define IDC_FILE_PROP_TIME 1322
+#define IDC_FILE_PROP_SIZE 1323
 #define IDC_SEARCH_HISTORY 100 // the combo box in the first toolbar
 #define IDC_ABOUT_VERSION 1000
 #define IDC_ABOUT_BUILD 1001
@@ -230,6 +239,9 @@
 #define IDD_ADD_OUTLINER 174
 #define IDD_TIP 180
 #define IDD_EDIT_WORKSET 135
+#define IDD_FILE_OPEN_WINDOW 121
+#define IDD_TAB_BAR 126
+#define IDD_FILE_PROPERTIES 148
 #define IDD_CHANGE_DIRECTORY 1536 // the file dialog's template for File > Directory
 #define IDD_PRINT_OPTIONS 118
 
@@ -239,6 +251,19 @@
 #define IDB_TOOLBAR 2    // first toolbar's buttons
 #define IDB_TOOLBAR2 161 // second toolbar's buttons
 #define IDB_SPLASH 102   // start-up picture
+// The file-open window's pictures (blue is transparent) and drag pointers
+#define IDB_GROUP_CLOSED 115
+#define IDB_GROUP_OPEN 116
+#define IDB_FILE_WRITABLE 117
+#define IDB_FILE_READONLY 120
+#define IDI_DROP_NONE 145 // pointers kept as icons, the hot spot at the arrow's tip
+#define IDI_DROP_ONE 146
+#define IDI_DROP_MANY 147
+// The tab bar's buttons
+#define IDI_TAB_FIRST 167
+#define IDI_TAB_LAST 168
+#define IDI_TAB_NEXT 169
+#define IDI_TAB_PREVIOUS 170
 
 // ---- Private messages ----------------------------------------------------------
 // Check the documents for changes on disk (WM_USER + 100).
