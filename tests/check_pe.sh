@@ -7,7 +7,7 @@ exe="$1" machine="$2" objdump="$3" large="${4:-}"
 . "$(dirname "$0")/../tools/lib/pe.sh"
 got=$(pe_machine "$exe") || { echo "FAIL: $exe is not a PE file"; exit 1; }
 [ "$got" = "$machine" ] || { echo "FAIL: $exe is $got, expected $machine"; exit 1; }
-system='^(kernel32|user32|gdi32|comctl32|comdlg32|winspool\.drv|version|ole32|oleaut32|shell32|advapi32|msvcrt|imm32|shlwapi|winmm|mpr)\.dll$'
+system='^(kernel32|user32|gdi32|comctl32|comdlg32|winspool\.drv|version|ole32|oleaut32|shell32|advapi32|msvcrt|imm32|shlwapi|winmm|mpr|msimg32)\.dll$'
 bad=$("$objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | grep -v -E "$system")
 if [ -n "$bad" ]; then
     echo "FAIL: $exe imports non-system DLLs: $bad"
