@@ -96,7 +96,7 @@ void CMarlApp::NotifySettingsChanged()
 {
     for (fw::Document* doc : GetDocuments())
         for (fw::View* view : doc->GetViews())
-            SendMessageA(view->GetHwnd(), WM_COMMAND, ID_SETTINGS_CHANGED, 0);
+            view->ExecuteCommand(ID_SETTINGS_CHANGED);
 }
 
 void CMarlApp::OnUpdateOptionsPage(fw::CmdUI& ui)
