@@ -136,6 +136,7 @@ TEST_F(OptionSheetTest, TabLengthOutsideItsRangeIsRefusedOnOk)
 TEST_F(OptionSheetTest, IntervalFollowsAutomaticSaveAndOkStoresThePage)
 {
     Start();
+    const int pause = fw::test::PauseForScreenshot();
     std::vector<bool> enabled;
     RunSheet(ID_OPTIONS_SETTINGS, {[&] {
                  for (int id : {IDC_OPT_EVERY, IDC_OPT_INTERVALL, IDC_OPT_MINUTES})
@@ -145,6 +146,8 @@ TEST_F(OptionSheetTest, IntervalFollowsAutomaticSaveAndOkStoresThePage)
                      enabled.push_back(Enabled(id));
                  SetField(IDC_OPT_INTERVALL, "15");
                  Press(IDC_OPT_SAVE_DESKTOP);
+                 if (pause)
+                     Pump(pause);
              }});
     EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, true, true, true}));
     EXPECT_EQ(g_pOptions->m_bAutoSave, 1);
@@ -171,6 +174,7 @@ TEST_F(OptionSheetTest, ExtensionsAreWrittenOnOkOnly)
     const char* kWritten = "C/C++ Source;*.c;*.cpp|Web;*.htm|Resource Scripts;*.rc;*.dlg|"
                            "Headers;*.h|Module Definitions;*.def|Make Files;*.mak|"
                            "Ini Files;*.ini|Text files;*.txt;*.doc|<none>|";  // All Files deleted
+    const int pause = fw::test::PauseForScreenshot();
     for (int button : {PSBTN_CANCEL, PSBTN_OK}) {
         Start();
         m_fileOpenWindow.m_refills = 0;
@@ -188,6 +192,8 @@ TEST_F(OptionSheetTest, ExtensionsAreWrittenOnOkOnly)
                       Select(IDC_EXT_LIST, 2);  // Headers
                       Press(IDC_EXT_DOWN);      // below Resource Scripts
                       fields.push_back(List(IDC_EXT_LIST).GetItemText(1));
+                      if (pause && button == PSBTN_OK)
+                          Pump(pause);
                   }},
                  button);
         EXPECT_EQ(fields, (std::vector<std::string>{"New item", "Text files", "Web"}));
@@ -222,10 +228,13 @@ TEST_F(OptionSheetTest, ColorsChangeOnOkAndResetAllGivesTheResetValues)
     EXPECT_EQ(settings.m_Colors[comment].code, 1086);
     EXPECT_EQ(settings.m_bColorMode, 1);
 
+    const int pause = fw::test::PauseForScreenshot();
     RunSheet(ID_OPTIONS_COLORS, {[&] {
                  Select(IDC_COLOR_ITEMS, 5);
                  Press(1087);
                  Press(IDC_COLOR_MODE);
+                 if (pause)
+                     Pump(pause);
              }});
     EXPECT_EQ(settings.m_Colors[comment].code, 1087);
     EXPECT_EQ(settings.m_Colors[comment].color, MakeColorValue(255, 0, 0));
