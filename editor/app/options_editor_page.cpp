@@ -1,6 +1,7 @@
 #include "editor/app/options_editor_page.h"
 
 #include "editor/res/resource.h"
+#include "framework/common_dialogs.h"
 #include "framework/controls.h"
 
 namespace {
@@ -69,11 +70,6 @@ void COptionsPage::OnApply()
     m_options = m_edit;
 }
 
-std::optional<fw::FontChoice> COptionsPage::ChooseFont(const LOGFONTA& initial)
-{
-    return fw::ChooseScreenFont(m_hWnd, initial);
-}
-
 void COptionsPage::OnChangeFont()
 {
     LOGFONTA font{};
@@ -82,7 +78,7 @@ void COptionsPage::OnChangeFont()
     font.lfCharSet = static_cast<BYTE>(m_app.m_nCharset);
     font.lfPitchAndFamily = static_cast<BYTE>(m_app.m_nFontFamily);
     lstrcpynA(font.lfFaceName, m_app.m_strFontName.c_str(), LF_FACESIZE);
-    const std::optional<fw::FontChoice> chosen = ChooseFont(font);
+    const std::optional<fw::FontChoice> chosen = fw::ChooseScreenFont(m_hWnd, font);
     if (!chosen)
         return;
     m_app.m_strFontName = chosen->font.lfFaceName;

@@ -5,11 +5,8 @@
 #pragma once
 #include <windows.h>
 
-#include <optional>
-
 #include "editor/base/options.h"
 #include "editor/base/settings_app.h"
-#include "framework/common_dialogs.h"
 #include "framework/property_sheet.h"
 
 class COptionsPage : public fw::PropertyPage {
@@ -21,8 +18,6 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
     void DoDataExchange(fw::DataExchange& dx) override;
     void OnApply() override;
-    // The font dialog (screen fonts, effects); tests answer it.
-    virtual std::optional<fw::FontChoice> ChooseFont(const LOGFONTA& initial);
 
 private:
     // "every", the minutes and "minutes" follow "Automatic save".

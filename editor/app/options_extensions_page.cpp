@@ -18,8 +18,9 @@ fw::ListBoxControl CExtensions::List() const
 BOOL CExtensions::OnInitDialog()
 {
     fw::PropertyPage::OnInitDialog();
+    // As long as the profile keeps: what is typed is what is stored.
     for (int id : {IDC_EXT_DESCRIPTION, IDC_EXT_MASK})
-        SendMessageA(GetItem(id), EM_LIMITTEXT, kExtensionFieldLimit, 0);
+        SendMessageA(GetItem(id), EM_LIMITTEXT, kMaxExtensionField, 0);
     FillList();
     return TRUE;
 }

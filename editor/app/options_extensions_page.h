@@ -10,9 +10,6 @@
 #include "framework/controls.h"
 #include "framework/property_sheet.h"
 
-// Longest description or mask typed on the page.
-inline constexpr int kExtensionFieldLimit = 30;
-
 class CExtensions : public fw::PropertyPage {
 public:
     // `onRebuilt` runs after OK has rebuilt the list (the file-open window

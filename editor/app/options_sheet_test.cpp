@@ -4,6 +4,7 @@
 // windows as OK or Cancel says.
 #include <windows.h>
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include "editor/app/app_shell_test_support.h"
 #include "editor/app/options_color_page.h"
@@ -210,6 +211,50 @@ TEST_F(OptionSheetTest, ExtensionsAreWrittenOnOkOnly)
         Exit();
         g_ExtensionTable.SetBuiltIn();
     }
+}
+
+TEST_F(OptionSheetTest, ExtensionFieldsTakeWhatTheProfileKeeps)
+{
+    Start();
+    std::string shown;
+    RunSheet(ID_OPTIONS_EXTENSIONS, {[&] {
+                 SetField(IDC_EXT_DESCRIPTION, "");
+                 fw::test::TypeText(GetDlgItem(Page(), IDC_EXT_DESCRIPTION), std::string(35, 'd'));
+                 shown = fw::test::ItemText(Page(), IDC_EXT_DESCRIPTION);
+             }});
+    EXPECT_EQ(shown, std::string(29, 'd'));
+    EXPECT_EQ(ReadProfile("Extensions", "1"), shown + ";*.c;*.cpp");
+    Exit();
+    g_ExtensionTable.SetBuiltIn();
+}
+
+TEST_F(OptionSheetTest, ChangedFontIsTheApplicationsAtOnce)
+{
+    Start();
+    AppSettings& settings = m_app->GetAppSettings();
+    std::string picked;
+    std::string shown;
+    RunSheet(ID_OPTIONS_SETTINGS,
+             {[&] {
+                  fw::test::OnNextDialog("Font", [&](HWND dialog) {
+                      // Another face than the current one, chosen as a click would.
+                      const fw::ComboBoxControl faces(GetDlgItem(dialog, cmb1));
+                      const int index = faces.FindStringExact(settings.m_strFontName) == 0 ? 1 : 0;
+                      faces.SetCurSel(index);
+                      picked = faces.GetItemText(index);
+                      SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE),
+                                   reinterpret_cast<LPARAM>(faces.GetHwnd()));
+                      fw::test::ClickButton(dialog, IDOK);
+                  });
+                  Press(IDC_OPT_FONT_CHANGE);
+                  shown = fw::test::ItemText(Page(), IDC_OPT_FONT_NAME);
+              }},
+             PSBTN_CANCEL);
+    EXPECT_TRUE(fw::test::DialogCame());
+    ASSERT_FALSE(picked.empty());
+    EXPECT_EQ(settings.m_strFontName, picked) << "kept though the sheet was cancelled";
+    EXPECT_EQ(shown, picked);
+    Exit();
 }
 
 TEST_F(OptionSheetTest, ColorsChangeOnOkAndResetAllGivesTheResetValues)
