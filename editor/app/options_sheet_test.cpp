@@ -95,8 +95,15 @@ TEST_F(OptionSheetTest, EachOptionsCommandOpensTheSheetOnItsPage)
         {ID_OPTIONS_EXTENSIONS, "Extensions"}, {ID_OPTIONS_OUTLINER, "Outliner"},
         {ID_OPTIONS_HELPFILES, "Helpfiles"},  {ID_OPTIONS_COLORS, "Colors"},
     };
+    for (UINT id : {ID_OPTIONS_SETTINGS, ID_OPTIONS_PRINTING, ID_OPTIONS_TOOLS,
+                    ID_OPTIONS_EXTENSIONS, ID_OPTIONS_OUTLINER, ID_OPTIONS_HELPFILES,
+                    ID_OPTIONS_COLORS}) {
+        char text[32] = {};
+        EXPECT_GT(GetMenuStringA(GetMenu(Frame().GetHwnd()), id, text, sizeof text, MF_BYCOMMAND), 0)
+            << id << " is on the menu";
+        EXPECT_TRUE(fw::test::IsCommandEnabled(Frame(), id)) << id;
+    }
     for (auto [id, caption] : cases) {
-        EXPECT_TRUE(fw::test::IsCommandEnabled(Frame(), id)) << caption;
         std::string shown;
         RunSheet(id, {[&] { shown = PageCaption(); }}, PSBTN_CANCEL);
         EXPECT_EQ(shown, caption) << id;
