@@ -7,14 +7,15 @@ COpProperties::COpProperties(HWND owner, const OptionSheetData& data)
       m_tools(data.tools), m_extensions(data.extensions, data.profile, data.onExtensionsRebuilt),
       m_outline(data.outliners), m_helpfiles(data.help), m_color(data.app)
 {
-    AddPagesInOrder();
+    AddPagesInOrder(data.printPage);
 }
 
 // The order the tabs show and the Options commands count in.
-void COpProperties::AddPagesInOrder()
+void COpProperties::AddPagesInOrder(fw::PropertyPage* printPage)
 {
     Add(OptionPage::Editor, m_editor);
-    // OptionPage::Print: the print options page goes here.
+    if (printPage)
+        Add(OptionPage::Print, *printPage);
     Add(OptionPage::Tools, m_tools);
     Add(OptionPage::Extensions, m_extensions);
     Add(OptionPage::Outliner, m_outline);

@@ -27,17 +27,20 @@ struct OptionSheetData {
     ProfileSection& outliners;
     // After OK has rebuilt the file-type list.
     std::function<void()> onExtensionsRebuilt;
+    // The print options page, which lives as long as the application.
+    fw::PropertyPage* printPage = nullptr;
 };
 
 class COpProperties : public fw::PropertySheetDialog {
 public:
     COpProperties(HWND owner, const OptionSheetData& data);
 
-    // Opens on `page`; on the first page when `page` is not on the sheet.
+    // Opens on `page`; on the first page when `page` is not on the sheet
+    // (no print page was given).
     INT_PTR DoModal(OptionPage page);
 
 private:
-    void AddPagesInOrder();
+    void AddPagesInOrder(fw::PropertyPage* printPage);
     void Add(OptionPage place, fw::PropertyPage& page);
 
     COptionsPage m_editor;

@@ -23,7 +23,8 @@ void COptionSheetCommands::Show(int page)
                                [fileOpenWindow] {
                                    if (fileOpenWindow)
                                        fileOpenWindow->Refill();
-                               }};
+                               },
+                               m_printPage};
     COpProperties sheet(app->GetMainWnd(), data);
     sheet.DoModal(static_cast<OptionPage>(page));
 }

@@ -111,6 +111,37 @@ TEST_F(OptionSheetTest, EachOptionsCommandOpensTheSheetOnItsPage)
     Exit();
 }
 
+TEST_F(OptionSheetTest, PrintPageTakesTheSecondPlace)
+{
+    fw::PropertyPage print(IDD_REFORMAT, "Print");
+    COptionSheetCommands commands(m_tools, &print);
+    m_hooks.optionSheet = &commands;
+    Start();
+    int shown = -1;
+    std::vector<std::string> tabs;
+    RunSheet(ID_OPTIONS_PRINTING, {[&] {
+                 HWND tab = PropSheet_GetTabControl(m_sheet);
+                 shown = TabCtrl_GetCurSel(tab);
+                 for (int i = 0; i < TabCtrl_GetItemCount(tab); ++i) {
+                     char text[32] = {};
+                     TCITEMA item{};
+                     item.mask = TCIF_TEXT;
+                     item.pszText = text;
+                     item.cchTextMax = sizeof text;
+                     SendMessageA(tab, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+                     tabs.push_back(text);
+                 }
+             }},
+             PSBTN_CANCEL);
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(tabs, (std::vector<std::string>{"Editor", "Print", "Tools", "Extensions", "Outliner",
+                                              "Helpfiles", "Colors"}));
+    std::string tools;
+    RunSheet(ID_OPTIONS_TOOLS, {[&] { tools = PageCaption(); }}, PSBTN_CANCEL);
+    EXPECT_EQ(tools, "Tools");
+    Exit();
+}
+
 TEST_F(OptionSheetTest, TabLengthOutsideItsRangeIsRefusedOnOk)
 {
     Start();
@@ -175,6 +206,8 @@ TEST_F(OptionSheetTest, IntervalFollowsAutomaticSaveAndOkStoresThePage)
     EXPECT_EQ(enabled, std::vector<bool>{true});
     EXPECT_EQ(g_pOptions->m_bAutoSave, 1);
     Exit();
+    EXPECT_EQ(ReadProfile("Settings", "SaveDeskTop"), "0");
+    EXPECT_EQ(ReadProfile("Options", "Intervall"), "15");
 }
 
 TEST_F(OptionSheetTest, ExtensionsAreWrittenOnOkOnly)

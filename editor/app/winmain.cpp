@@ -15,6 +15,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int showCmd)
     MarlAppHooks hooks;
     hooks.macroRecorder = &macros;
     hooks.toolsMenu = &tools;
+    // The print options page joins as the second argument.
     COptionSheetCommands optionSheet(tools);
     hooks.optionSheet = &optionSheet;
     CTipOfTheDay tips;
