@@ -37,9 +37,8 @@ private:
 
 inline constexpr int kColorPageItems = kColorItemCount / 2;
 inline constexpr std::array<const char*, kColorPageItems> kColorItemNames = {
-    "Text (Default)", "Text Selection", "Bookmarks",
-    "C keyword",      "C++ keyword",    "Comment",
-    "Preprocessor directives",
+    "Text (Default)", "Text Selection",          "Bookmarks", "C keyword", "C++ keyword",
+    "Comment",        "Preprocessor directives",
 };
 // What "Reset" gives each ColorItem: a new profile's codes, except the
 // bookmark background and the C++ keyword colour.

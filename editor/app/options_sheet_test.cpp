@@ -91,15 +91,16 @@ TEST_F(OptionSheetTest, EachOptionsCommandOpensTheSheetOnItsPage)
 {
     Start();
     const std::pair<UINT, const char*> cases[] = {
-        {ID_OPTIONS_SETTINGS, "Editor"},      {ID_OPTIONS_TOOLS, "Tools"},
+        {ID_OPTIONS_SETTINGS, "Editor"},       {ID_OPTIONS_TOOLS, "Tools"},
         {ID_OPTIONS_EXTENSIONS, "Extensions"}, {ID_OPTIONS_OUTLINER, "Outliner"},
-        {ID_OPTIONS_HELPFILES, "Helpfiles"},  {ID_OPTIONS_COLORS, "Colors"},
+        {ID_OPTIONS_HELPFILES, "Helpfiles"},   {ID_OPTIONS_COLORS, "Colors"},
     };
-    for (UINT id : {ID_OPTIONS_SETTINGS, ID_OPTIONS_PRINTING, ID_OPTIONS_TOOLS,
-                    ID_OPTIONS_EXTENSIONS, ID_OPTIONS_OUTLINER, ID_OPTIONS_HELPFILES,
-                    ID_OPTIONS_COLORS}) {
+    for (UINT id :
+         {ID_OPTIONS_SETTINGS, ID_OPTIONS_PRINTING, ID_OPTIONS_TOOLS, ID_OPTIONS_EXTENSIONS,
+          ID_OPTIONS_OUTLINER, ID_OPTIONS_HELPFILES, ID_OPTIONS_COLORS}) {
         char text[32] = {};
-        EXPECT_GT(GetMenuStringA(GetMenu(Frame().GetHwnd()), id, text, sizeof text, MF_BYCOMMAND), 0)
+        EXPECT_GT(GetMenuStringA(GetMenu(Frame().GetHwnd()), id, text, sizeof text, MF_BYCOMMAND),
+                  0)
             << id << " is on the menu";
         EXPECT_TRUE(fw::test::IsCommandEnabled(Frame(), id)) << id;
     }
@@ -197,11 +198,10 @@ TEST_F(OptionSheetTest, IntervalFollowsAutomaticSaveAndOkStoresThePage)
     // Opened again with automatic saving on, the interval starts enabled;
     // Cancel keeps what the page changed from the settings.
     enabled.clear();
-    RunSheet(ID_OPTIONS_SETTINGS,
-             {[&] {
-                  enabled.push_back(Enabled(IDC_OPT_INTERVALL));
-                  Press(IDC_OPT_AUTO_SAVE);
-              }},
+    RunSheet(ID_OPTIONS_SETTINGS, {[&] {
+                 enabled.push_back(Enabled(IDC_OPT_INTERVALL));
+                 Press(IDC_OPT_AUTO_SAVE);
+             }},
              PSBTN_CANCEL);
     EXPECT_EQ(enabled, std::vector<bool>{true});
     EXPECT_EQ(g_pOptions->m_bAutoSave, 1);
@@ -214,28 +214,28 @@ TEST_F(OptionSheetTest, ExtensionsAreWrittenOnOkOnly)
 {
     const char* kWritten = "C/C++ Source;*.c;*.cpp|Web;*.htm|Resource Scripts;*.rc;*.dlg|"
                            "Headers;*.h|Module Definitions;*.def|Make Files;*.mak|"
-                           "Ini Files;*.ini|Text files;*.txt;*.doc|<none>|";  // All Files deleted
+                           "Ini Files;*.ini|Text files;*.txt;*.doc|<none>|"; // All Files deleted
     const int pause = fw::test::PauseForScreenshot();
     for (int button : {PSBTN_CANCEL, PSBTN_OK}) {
         Start();
         m_fileOpenWindow.m_refills = 0;
         std::vector<std::string> fields;
-        RunSheet(ID_OPTIONS_EXTENSIONS,
-                 {[&] {
-                      Select(IDC_EXT_LIST, 1);  // Headers
-                      Press(IDC_EXT_ADD);       // New item before it
-                      fields.push_back(fw::test::ItemText(Page(), IDC_EXT_DESCRIPTION));
-                      SetField(IDC_EXT_DESCRIPTION, "Web");
-                      SetField(IDC_EXT_MASK, "*.htm");
-                      Select(IDC_EXT_LIST, 8);  // All Files, the last
-                      Press(IDC_EXT_DELETE);    // the new last is selected
-                      fields.push_back(List(IDC_EXT_LIST).GetItemText(List(IDC_EXT_LIST).GetCurSel()));
-                      Select(IDC_EXT_LIST, 2);  // Headers
-                      Press(IDC_EXT_DOWN);      // below Resource Scripts
-                      fields.push_back(List(IDC_EXT_LIST).GetItemText(1));
-                      if (pause && button == PSBTN_OK)
-                          Pump(pause);
-                  }},
+        RunSheet(ID_OPTIONS_EXTENSIONS, {[&] {
+                     Select(IDC_EXT_LIST, 1); // Headers
+                     Press(IDC_EXT_ADD);      // New item before it
+                     fields.push_back(fw::test::ItemText(Page(), IDC_EXT_DESCRIPTION));
+                     SetField(IDC_EXT_DESCRIPTION, "Web");
+                     SetField(IDC_EXT_MASK, "*.htm");
+                     Select(IDC_EXT_LIST, 8); // All Files, the last
+                     Press(IDC_EXT_DELETE);   // the new last is selected
+                     fields.push_back(
+                         List(IDC_EXT_LIST).GetItemText(List(IDC_EXT_LIST).GetCurSel()));
+                     Select(IDC_EXT_LIST, 2); // Headers
+                     Press(IDC_EXT_DOWN);     // below Resource Scripts
+                     fields.push_back(List(IDC_EXT_LIST).GetItemText(1));
+                     if (pause && button == PSBTN_OK)
+                         Pump(pause);
+                 }},
                  button);
         EXPECT_EQ(fields, (std::vector<std::string>{"New item", "Text files", "Web"}));
         if (button == PSBTN_OK) {
@@ -274,21 +274,20 @@ TEST_F(OptionSheetTest, ChangedFontIsTheApplicationsAtOnce)
     AppSettings& settings = m_app->GetAppSettings();
     std::string picked;
     std::string shown;
-    RunSheet(ID_OPTIONS_SETTINGS,
-             {[&] {
-                  fw::test::OnNextDialog("Font", [&](HWND dialog) {
-                      // Another face than the current one, chosen as a click would.
-                      const fw::ComboBoxControl faces(GetDlgItem(dialog, cmb1));
-                      const int index = faces.FindStringExact(settings.m_strFontName) == 0 ? 1 : 0;
-                      faces.SetCurSel(index);
-                      picked = faces.GetItemText(index);
-                      SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE),
-                                   reinterpret_cast<LPARAM>(faces.GetHwnd()));
-                      fw::test::ClickButton(dialog, IDOK);
-                  });
-                  Press(IDC_OPT_FONT_CHANGE);
-                  shown = fw::test::ItemText(Page(), IDC_OPT_FONT_NAME);
-              }},
+    RunSheet(ID_OPTIONS_SETTINGS, {[&] {
+                 fw::test::OnNextDialog("Font", [&](HWND dialog) {
+                     // Another face than the current one, chosen as a click would.
+                     const fw::ComboBoxControl faces(GetDlgItem(dialog, cmb1));
+                     const int index = faces.FindStringExact(settings.m_strFontName) == 0 ? 1 : 0;
+                     faces.SetCurSel(index);
+                     picked = faces.GetItemText(index);
+                     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE),
+                                  reinterpret_cast<LPARAM>(faces.GetHwnd()));
+                     fw::test::ClickButton(dialog, IDOK);
+                 });
+                 Press(IDC_OPT_FONT_CHANGE);
+                 shown = fw::test::ItemText(Page(), IDC_OPT_FONT_NAME);
+             }},
              PSBTN_CANCEL);
     EXPECT_TRUE(fw::test::DialogCame());
     ASSERT_FALSE(picked.empty());
