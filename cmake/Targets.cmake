@@ -76,6 +76,7 @@ set(TV_EDITOR_RC_PARTS ${PROJECT_SOURCE_DIR}/editor/res/view.rc
     ${PROJECT_SOURCE_DIR}/editor/res/view_search.rc ${PROJECT_SOURCE_DIR}/editor/res/integration.rc
     ${PROJECT_SOURCE_DIR}/editor/res/tools.rc ${PROJECT_SOURCE_DIR}/editor/res/tips.rc
     ${PROJECT_SOURCE_DIR}/editor/res/workset.rc ${PROJECT_SOURCE_DIR}/editor/res/side_bars.rc
+    ${PROJECT_SOURCE_DIR}/editor/res/options.rc
     ${PROJECT_SOURCE_DIR}/editor/res/resource.h
     ${PROJECT_SOURCE_DIR}/editor/res/print_options.rc
     ${PROJECT_SOURCE_DIR}/framework/res/fw.rc ${PROJECT_SOURCE_DIR}/framework/res/fw_resource.h)

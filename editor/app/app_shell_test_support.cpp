@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "editor/app/marl_doc_kinds.h"
+#include "editor/res/resource.h"
 
 namespace shelltest {
 
@@ -76,6 +77,10 @@ bool ShellTestView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
     if (id == ID_FILE_PRINT && code == fw::CmdCode::Execute) {
         auto* app = dynamic_cast<CMarlApp*>(fw::Application::Current());
         s_prints.push_back(app && app->m_bShellPrint);
+        return true;
+    }
+    if (id == ID_SETTINGS_CHANGED && code == fw::CmdCode::Execute) {
+        ++m_settingsChanged;
         return true;
     }
     return fw::View::HandleCommand(id, code, ui);

@@ -44,6 +44,7 @@ public:
 class ShellTestView : public fw::View {
 public:
     std::vector<LPARAM> m_hints;
+    int m_settingsChanged = 0; // command 118 reached this view
     void OnUpdate(fw::View* sender, LPARAM hint, void* object) override;
     // Print commands that reached a view: was it the shell's print?
     static inline std::vector<bool> s_prints;

@@ -79,6 +79,8 @@ public:
     const CommandLinePlan& GetCommandLinePlan() const { return m_plan; }
     CSplashWindow* GetSplash() const { return m_pSplash.get(); }
     AppSettings& GetAppSettings() { return m_settings; }
+    ::Profile& GetSettingsProfile() { return *m_profile; }
+    FileOpenWindowHook* GetFileOpenWindow() const { return m_hooks.fileOpenWindow; }
 
     // Help on a word and Outline, asked by the editor windows.
     void ShowHelpForWord(const std::string& word, const std::string& documentPath) override
@@ -124,6 +126,8 @@ private:
     void OnChangeDirectory();
     ProgramLauncher& Launcher();
     void OnOptionsPage(UINT id);
+    // Command 118 to every editor window: the settings may have changed.
+    void NotifySettingsChanged();
     void OnUpdateOptionsPage(fw::CmdUI& ui);
     void OnTool(UINT id);
     void OnUpdateTool(fw::CmdUI& ui);

@@ -10,7 +10,9 @@
 #include "editor/app/settings_extension_table.h"
 #include "editor/app/shell_registration.h"
 #include "editor/res/resource.h"
+#include "framework/document.h"
 #include "framework/handles.h"
+#include "framework/view.h"
 
 bool CMarlApp::OnDDECommand(const std::string& command)
 {
@@ -89,6 +91,14 @@ void CMarlApp::OnOptionsPage(UINT id)
             m_hooks.optionSheet->Show(page);
     // "Restore desktop" may have changed on the sheet.
     CopyRestoreDesktopSetting(Homes());
+    NotifySettingsChanged();
+}
+
+void CMarlApp::NotifySettingsChanged()
+{
+    for (fw::Document* doc : GetDocuments())
+        for (fw::View* view : doc->GetViews())
+            view->ExecuteCommand(ID_SETTINGS_CHANGED);
 }
 
 void CMarlApp::OnUpdateOptionsPage(fw::CmdUI& ui)

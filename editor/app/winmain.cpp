@@ -5,6 +5,7 @@
 #include "editor/app/macro_commands.h"
 #include "editor/app/marl_app.h"
 #include "editor/app/marl_doc_kinds.h"
+#include "editor/app/options_sheet_commands.h"
 #include "editor/app/tab_bar.h"
 #include "editor/app/tool_commands.h"
 
@@ -16,6 +17,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int showCmd)
     MarlAppHooks hooks;
     hooks.macroRecorder = &macros;
     hooks.toolsMenu = &tools;
+    COptionSheetCommands optionSheet(tools);
+    hooks.optionSheet = &optionSheet;
     CTipOfTheDay tips;
     hooks.tips = &tips;
     CFileOpenWindow fileOpenWindow;

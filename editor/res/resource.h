@@ -217,6 +217,38 @@
 #define IDC_OUTLINE_DLL 1311
 #define IDC_OUTLINE_ADD 1312
 #define IDC_OUTLINE_DELETE 1313
+// the option sheet's "Editor" page
+#define IDC_OPT_TAB_LENGTH 1002
+#define IDC_OPT_AUTO_INDENT 1003
+#define IDC_OPT_CURSOR 1004
+#define IDC_OPT_PERMANENT 1005
+#define IDC_OPT_BACKUP 1006
+#define IDC_OPT_AUTO_SAVE 1007
+#define IDC_OPT_INTERVALL 1008
+#define IDC_OPT_EVERY 1009
+#define IDC_OPT_MINUTES 1010
+#define IDC_OPT_FONT_NAME 1011
+#define IDC_OPT_FONT_CHANGE 1012
+#define IDC_OPT_SAVE_ON_FOCUS 1028
+#define IDC_OPT_USE_BLANKS 1051
+#define IDC_OPT_BRIEF_KEYS 1056
+#define IDC_OPT_SAVE_DESKTOP 1060
+// the "Extensions" page
+#define IDC_EXT_LIST 1031
+#define IDC_EXT_DESCRIPTION 1032
+#define IDC_EXT_MASK 1033
+#define IDC_EXT_ADD 1034
+#define IDC_EXT_DELETE 1035
+#define IDC_EXT_UP 1036
+#define IDC_EXT_DOWN 1037
+// the "Colors" page; swatches 1069..1084 (text) and 1085..1100 (background)
+#define IDC_COLOR_ITEMS 1065
+#define IDC_COLOR_SAMPLE 1066
+#define IDC_COLOR_MODE 1067
+#define IDC_COLOR_FIRST_SWATCH 1069
+#define IDC_COLOR_LAST_SWATCH 1100
+#define IDC_COLOR_RESET 1101
+#define IDC_COLOR_RESET_ALL 1102
 
 // ---- Strings -----------------------------------------------------------------
 #define IDS_FILE_MODIFIED 32820
@@ -238,6 +270,9 @@
 #define IDD_OUTLINER 173
 #define IDD_ADD_OUTLINER 174
 #define IDD_TIP 180
+#define IDD_OPTIONS_EDITOR 150
+#define IDD_OPTIONS_EXTENSIONS 151
+#define IDD_OPTIONS_COLORS 152
 #define IDD_EDIT_WORKSET 135
 #define IDD_FILE_OPEN_WINDOW 121
 #define IDD_TAB_BAR 126
