@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The desktop survives a restart: two files open at exit come back at the
-# next start, the one that was active active again, and the next exit
-# records both once more.
+# The desktop survives a restart: three tiled files open at exit come back
+# at the next start in the same places and order, the one that was active
+# active again, and the next exit records them once more, unchanged.
 . "$(dirname "$0")/lib.sh"
 exe="$1"
 : "${TV_WINE_PREFIX:?the test runs under ctest, which names the Wine prefix}"
@@ -15,6 +15,7 @@ rm -f "$dir/prefix/drive_c/windows/"[mM][aA][rR][lL].[iI][nN][iI]
 printf '[Tips]\r\nShow=0\r\n' >"$ini"
 printf 'one\r\n' >"$dir/first.txt"
 printf 'two\r\n' >"$dir/second.txt"
+printf 'three\r\n' >"$dir/third.txt"
 win="Z:${dir//\//\\}"
 
 # The stored files, bottom-most first, by name.
@@ -25,18 +26,32 @@ stored_files() {
         tr -d '\r' <"$ini" | sed -n "s/^DocPath$key=.*\\\\//p"
     done | tr '\n' ' '
 }
+# Their placement records, in the same order.
+stored_places() {
+    local zorder key
+    zorder=$(tr -d '\r' <"$ini" | sed -n 's/^ZOrder=//p')
+    for key in ${zorder//,/ }; do
+        tr -d '\r' <"$ini" | sed -n "s/^Placement$key=//p"
+    done | tr '\n' '|'
+}
 
-start_program "$exe" /NOSPLASH "$win\\first.txt" "$win\\second.txt"
-w=$(find_window '^Trelvan EDIT for Windows - .*second.txt') || fail "the files did not open"
+start_program "$exe" /NOSPLASH "$win\\first.txt" "$win\\second.txt" "$win\\third.txt"
+w=$(find_window '^Trelvan EDIT for Windows - .*third.txt') || fail "the files did not open"
+send_keys "$w" alt+w h
+sleep 0.5
 send_keys "$w" alt+F4
 wait_exit $PROGRAM_PID || fail "marl.exe did not end"
 [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
-[ "$(stored_files)" = "first.txt second.txt " ] || fail "stored desktop: $(cat "$ini")"
+[ "$(stored_files)" = "first.txt second.txt third.txt " ] || fail "stored desktop: $(cat "$ini")"
+places=$(stored_places)
+# Tiled: three different places, none of them the same.
+[ "$(tr '|' '\n' <<<"$places" | sed '/^$/d' | sort -u | wc -l)" = 3 ] || fail "not tiled: $places"
 
 TV_KEEP_DESKTOP=1 start_program "$exe" /NOSPLASH
-w=$(find_window '^Trelvan EDIT for Windows - .*second.txt') || fail "the desktop did not come back"
+w=$(find_window '^Trelvan EDIT for Windows - .*third.txt') || fail "the desktop did not come back"
 send_keys "$w" alt+F4
 wait_exit $PROGRAM_PID || fail "marl.exe did not end"
 [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
-[ "$(stored_files)" = "first.txt second.txt " ] || fail "not both windows came back: $(cat "$ini")"
-echo "ok: the desktop came back"
+[ "$(stored_files)" = "first.txt second.txt third.txt " ] || fail "not all windows came back: $(cat "$ini")"
+[ "$(stored_places)" = "$places" ] || fail "the windows moved: $places became $(stored_places)"
+echo "ok: the tiled desktop came back in its places and order"
