@@ -199,7 +199,10 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
 
 // ---- Creation, size, focus --------------------------------------------------
 
-bool CMarlView::OnCreate()
+namespace {
+
+// The editor font the settings name.
+LOGFONTA SettingsFont()
 {
     const AppSettings& settings = CurrentAppSettings();
     LOGFONTA font{};
@@ -208,7 +211,22 @@ bool CMarlView::OnCreate()
     font.lfCharSet = static_cast<BYTE>(settings.m_nCharset);
     font.lfPitchAndFamily = static_cast<BYTE>(settings.m_nFontFamily);
     lstrcpynA(font.lfFaceName, settings.m_strFontName.c_str(), LF_FACESIZE);
-    m_font.reset(CreateFontIndirectA(&font));
+    return font;
+}
+
+bool SameFont(const LOGFONTA& a, const LOGFONTA& b)
+{
+    return a.lfHeight == b.lfHeight && a.lfWeight == b.lfWeight && a.lfCharSet == b.lfCharSet &&
+           a.lfPitchAndFamily == b.lfPitchAndFamily &&
+           lstrcmpiA(a.lfFaceName, b.lfFaceName) == 0;
+}
+
+} // namespace
+
+bool CMarlView::OnCreate()
+{
+    m_settingsFont = SettingsFont();
+    m_font.reset(CreateFontIndirectA(&m_settingsFont));
     m_hIBeam = LoadCursor(nullptr, IDC_IBEAM);
     m_lineCursor.reset(MakeLineCursor());
     m_nLineHeight = 7;
@@ -468,6 +486,13 @@ void CMarlView::OnUpdateOverwritePane(fw::CmdUI& ui)
 
 void CMarlView::OnSettingsChanged()
 {
+    // A new editor font on the option sheet reaches the open windows; a
+    // window's own choice (View > Font) stays while the settings keep theirs.
+    const LOGFONTA font = SettingsFont();
+    if (!SameFont(font, m_settingsFont)) {
+        m_settingsFont = font;
+        ApplyFont(font);
+    }
     m_nTabWidth = CurrentOptions().m_nTabLength * m_nCharWidth;
     if (CurrentAppSettings().m_bColorMode)
         DecideColouring();

@@ -247,6 +247,7 @@ private:
     TextPos m_mouseAnchor = 0;
     bool m_bCaptured = false;
     fw::Font m_font;
+    LOGFONTA m_settingsFont{}; // the settings' font this window last took
     bool m_bOverwrite = false;
     int m_nTabWidth = 32;
     bool m_bHasCaret = false;

@@ -855,6 +855,29 @@ std::string OemRasterFont(const std::string& face)
     return file;
 }
 
+// The option sheet's font reaches the open windows when it closes (command
+// 118); a window's own choice stays while the settings keep their font.
+TEST_F(Document, SettingsFontReachesOpenWindowsOnlyWhenItChanges)
+{
+    const auto face = [this] {
+        LOGFONTA font{};
+        GetObjectA(View()->GetFont(), sizeof font, &font);
+        return std::string(font.lfFaceName);
+    };
+    m_app->m_settings.m_strFontName = "Courier New";
+    OpenText("a.c", "int a;\n");
+    ASSERT_EQ(face(), "Courier New");
+    LOGFONTA own{};
+    GetObjectA(View()->GetFont(), sizeof own, &own);
+    lstrcpynA(own.lfFaceName, "Arial", LF_FACESIZE);
+    View()->ApplyFont(own);
+    SendMessageA(m_main->GetHwnd(), WM_COMMAND, ID_SETTINGS_CHANGED, 0);
+    EXPECT_EQ(face(), "Arial") << "the settings' font did not change";
+    m_app->m_settings.m_strFontName = "Times New Roman";
+    SendMessageA(m_main->GetHwnd(), WM_COMMAND, ID_SETTINGS_CHANGED, 0);
+    EXPECT_EQ(face(), "Times New Roman");
+}
+
 using OemFont = ViewTest;
 
 TEST_F(OemFont, TypedCharactersAreStoredInTheOemCodePage)
