@@ -1,6 +1,7 @@
 #include "editor/app/options_editor_page.h"
 
 #include "editor/res/resource.h"
+#include "editor/view/editor_font.h"
 #include "framework/common_dialogs.h"
 #include "framework/controls.h"
 
@@ -72,12 +73,7 @@ void COptionsPage::OnApply()
 
 void COptionsPage::OnChangeFont()
 {
-    LOGFONTA font{};
-    font.lfHeight = m_app.m_nFontHeight;
-    font.lfWeight = m_app.m_nFontWeight;
-    font.lfCharSet = static_cast<BYTE>(m_app.m_nCharset);
-    font.lfPitchAndFamily = static_cast<BYTE>(m_app.m_nFontFamily);
-    lstrcpynA(font.lfFaceName, m_app.m_strFontName.c_str(), LF_FACESIZE);
+    const LOGFONTA font = EditorFont(m_app);
     const std::optional<fw::FontChoice> chosen = fw::ChooseScreenFont(m_hWnd, font);
     if (!chosen)
         return;

@@ -8,6 +8,7 @@
 #include "editor/doc/marl_doc.h"
 #include "editor/view/colour_decision.h"
 #include "editor/view/doc_view_text.h"
+#include "editor/view/editor_font.h"
 #include "editor/view/view_drop_target.h"
 #include "editor/view/view_context_menu.h"
 #include "editor/view/view_geometry.h"
@@ -201,19 +202,6 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
 
 namespace {
 
-// The editor font the settings name.
-LOGFONTA SettingsFont()
-{
-    const AppSettings& settings = CurrentAppSettings();
-    LOGFONTA font{};
-    font.lfHeight = settings.m_nFontHeight;
-    font.lfWeight = settings.m_nFontWeight;
-    font.lfCharSet = static_cast<BYTE>(settings.m_nCharset);
-    font.lfPitchAndFamily = static_cast<BYTE>(settings.m_nFontFamily);
-    lstrcpynA(font.lfFaceName, settings.m_strFontName.c_str(), LF_FACESIZE);
-    return font;
-}
-
 bool SameFont(const LOGFONTA& a, const LOGFONTA& b)
 {
     return a.lfHeight == b.lfHeight && a.lfWeight == b.lfWeight && a.lfCharSet == b.lfCharSet &&
@@ -225,7 +213,7 @@ bool SameFont(const LOGFONTA& a, const LOGFONTA& b)
 
 bool CMarlView::OnCreate()
 {
-    m_settingsFont = SettingsFont();
+    m_settingsFont = EditorFont(CurrentAppSettings());
     m_font.reset(CreateFontIndirectA(&m_settingsFont));
     m_hIBeam = LoadCursor(nullptr, IDC_IBEAM);
     m_lineCursor.reset(MakeLineCursor());
@@ -488,7 +476,7 @@ void CMarlView::OnSettingsChanged()
 {
     // A new editor font on the option sheet reaches the open windows; a
     // window's own choice (View > Font) stays while the settings keep theirs.
-    const LOGFONTA font = SettingsFont();
+    const LOGFONTA font = EditorFont(CurrentAppSettings());
     if (!SameFont(font, m_settingsFont)) {
         m_settingsFont = font;
         ApplyFont(font);

@@ -18,22 +18,17 @@ printf 'two\r\n' >"$dir/second.txt"
 printf 'three\r\n' >"$dir/third.txt"
 win="Z:${dir//\//\\}"
 
-# The stored files, bottom-most first, by name.
-stored_files() {
+# A stored value per saved window, bottom-most first, joined by SEP:
+# stored KEY-PREFIX SED-EXPRESSION-AFTER-THE-KEY SEP.
+stored() {
     local zorder key
     zorder=$(tr -d '\r' <"$ini" | sed -n 's/^ZOrder=//p')
     for key in ${zorder//,/ }; do
-        tr -d '\r' <"$ini" | sed -n "s/^DocPath$key=.*\\\\//p"
-    done | tr '\n' ' '
+        tr -d '\r' <"$ini" | sed -n "s/^$1$key=$2/p"
+    done | tr '\n' "$3"
 }
-# Their placement records, in the same order.
-stored_places() {
-    local zorder key
-    zorder=$(tr -d '\r' <"$ini" | sed -n 's/^ZOrder=//p')
-    for key in ${zorder//,/ }; do
-        tr -d '\r' <"$ini" | sed -n "s/^Placement$key=//p"
-    done | tr '\n' '|'
-}
+stored_files() { stored DocPath '.*\\/' ' '; } # by name
+stored_places() { stored Placement '/' '|'; }
 
 start_program "$exe" /NOSPLASH "$win\\first.txt" "$win\\second.txt" "$win\\third.txt"
 w=$(find_window '^Trelvan EDIT for Windows - .*third.txt') || fail "the files did not open"
