@@ -52,9 +52,9 @@ protected:
         return dynamic_cast<CMarlView*>(view);
     }
 
-    void WriteHelp(const std::string& name, const HelpFileSpec& spec)
+    void WriteHelp(const std::string& name, const HelpFileContents& contents)
     {
-        const HelpFileImage image = BuildHelpFile(spec);
+        const HelpFileImage image = BuildHelpFile(contents);
         WriteText(Path(name), std::string(image.bytes.begin(), image.bytes.end()));
     }
 
@@ -90,7 +90,8 @@ TEST_F(LookupsTest, F1WithoutHelpFilesSaysHowToDefineThem)
     view->SetCaret(6);
     Key(VK_F1);
     ASSERT_EQ(m_app->m_shown.size(), 1u);
-    EXPECT_EQ(m_app->m_shown[0].text.substr(0, 47), "There are no help files defined for this extens");
+    EXPECT_EQ(m_app->m_shown[0].text.substr(0, 47),
+              "There are no help files defined for this extens");
     EXPECT_EQ(m_app->m_shown[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_TRUE(m_viewer.shown.empty());
 }
@@ -184,8 +185,8 @@ TEST_F(LookupsTest, OutlineWithoutALibraryOrItsFunctionSaysSo)
         CMarlView* view = OpenC("int main() { return 0; }\n");
         ASSERT_TRUE(view);
         Key('W', {VK_CONTROL});
-        EXPECT_EQ(Shown(), *c.message ? std::vector<std::string>{c.message}
-                                      : std::vector<std::string>{});
+        EXPECT_EQ(Shown(),
+                  *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
         if (!m_app->m_shown.empty()) {
             EXPECT_EQ(m_app->m_shown[0].type & (MB_ICONMASK | MB_MODEMASK),
                       static_cast<UINT>(MB_ICONEXCLAMATION | MB_TASKMODAL));

@@ -47,36 +47,60 @@ TEST(HelpFileTest, FindsTheWordInTheTitleIndexAndGivesTheFilesTitle)
 {
     struct Case {
         const char* name;
-        HelpFileSpec spec;
+        HelpFileContents contents;
         const char* word;
         HelpFileStatus status;
         const char* title;
     } cases[] = {
-        {"one leaf", {.topics = {"Close", "File open"}}, "open", HelpFileStatus::Found,
+        {"one leaf",
+         {.topics = {"Close", "File open"}},
+         "open",
+         HelpFileStatus::Found,
          "Test Help"},
         {"title right after the header (minor 15)",
-         {.title = "Old Help", .systemMinor = 15, .topics = {"open"}}, "open",
-         HelpFileStatus::Found, "Old Help"},
+         {.title = "Old Help", .systemMinor = 15, .topics = {"open"}},
+         "open",
+         HelpFileStatus::Found,
+         "Old Help"},
         {"minor 15 title cut at 32",
-         {.title = std::string(40, 'T'), .systemMinor = 15, .topics = {"open"}}, "open",
-         HelpFileStatus::Found, "TTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTT"},
+         {.title = std::string(40, 'T'), .systemMinor = 15, .topics = {"open"}},
+         "open",
+         HelpFileStatus::Found,
+         "TTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTT"},
         {"last leaf of a chain under an index page",
          {.topics = {"a", "b", "c", "d", "e open"}, .titlesPerLeaf = 2, .twoLevels = true},
-         "open", HelpFileStatus::Found, "Test Help"},
-        {"no title holds it", {.topics = {"opens", "Open", "reopen"}}, "open",
-         HelpFileStatus::NotFound, ""},
-        {"empty titles are skipped", {.topics = {"", "x"}}, "x", HelpFileStatus::Found,
+         "open",
+         HelpFileStatus::Found,
          "Test Help"},
-        {"no |SYSTEM: found, no title", {.system = false, .topics = {"open"}}, "open",
-         HelpFileStatus::Found, ""},
-        {"no title index", {.titleIndex = false, .topics = {"open"}}, "open",
-         HelpFileStatus::NoTitleIndex, ""},
-        {"wrong magic", {.topics = {"open"}, .magic = 0x35F3E}, "open",
-         HelpFileStatus::NotHelpFile, ""},
+        {"no title holds it",
+         {.topics = {"opens", "Open", "reopen"}},
+         "open",
+         HelpFileStatus::NotFound,
+         ""},
+        {"empty titles are skipped",
+         {.topics = {"", "x"}},
+         "x",
+         HelpFileStatus::Found,
+         "Test Help"},
+        {"no |SYSTEM: found, no title",
+         {.system = false, .topics = {"open"}},
+         "open",
+         HelpFileStatus::Found,
+         ""},
+        {"no title index",
+         {.titleIndex = false, .topics = {"open"}},
+         "open",
+         HelpFileStatus::NoTitleIndex,
+         ""},
+        {"wrong magic",
+         {.topics = {"open"}, .magic = 0x35F3E},
+         "open",
+         HelpFileStatus::NotHelpFile,
+         ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        HelpFileAnswer answer = Search(BuildHelpFile(c.spec), c.word);
+        HelpFileAnswer answer = Search(BuildHelpFile(c.contents), c.word);
         EXPECT_EQ(answer.status, c.status);
         EXPECT_EQ(answer.title, c.title);
     }
@@ -86,21 +110,18 @@ TEST(HelpFileTest, FindsTheWordInTheTitleIndexAndGivesTheFilesTitle)
 // the word.
 TEST(HelpFileTest, DamagedFilesEndTheSearchWithoutFindingTheWord)
 {
-    const HelpFileSpec good{.topics = {"a", "b", "c", "d"}, .titlesPerLeaf = 2,
-                            .twoLevels = true};
+    const HelpFileContents good{
+        .topics = {"a", "b", "c", "d"}, .titlesPerLeaf = 2, .twoLevels = true};
     struct Case {
         const char* name;
         std::function<void(HelpFileImage&)> damage;
     } cases[] = {
-        {"leaf chain loops to itself",
-         [](HelpFileImage& f) { f.Put16(f.TitlePage(2) + 6, 2); }},
+        {"leaf chain loops to itself", [](HelpFileImage& f) { f.Put16(f.TitlePage(2) + 6, 2); }},
         {"leaf chain loops back", [](HelpFileImage& f) { f.Put16(f.TitlePage(2) + 6, 1); }},
-        {"next page beyond the file",
-         [](HelpFileImage& f) { f.Put16(f.TitlePage(1) + 6, 30000); }},
+        {"next page beyond the file", [](HelpFileImage& f) { f.Put16(f.TitlePage(1) + 6, 30000); }},
         {"child page beyond the file",
          [](HelpFileImage& f) { f.Put16(f.TitlePage(0) + 4, 32767); }},
-        {"negative root page",
-         [](HelpFileImage& f) { f.Put16(f.titles + 9 + 26, -5); }},
+        {"negative root page", [](HelpFileImage& f) { f.Put16(f.titles + 9 + 26, -5); }},
         {"index page is its own child, levels at most",
          [](HelpFileImage& f) {
              f.Put16(f.titles + 9 + 32, 32767);
@@ -116,15 +137,13 @@ TEST(HelpFileTest, DamagedFilesEndTheSearchWithoutFindingTheWord)
              for (std::size_t i = 0; i < 300; ++i)
                  f.bytes[f.TitlePage(1) + 12 + i] = 'x';
          }},
-        {"entry count past the page",
-         [](HelpFileImage& f) { f.Put16(f.TitlePage(1) + 2, 32767); }},
+        {"entry count past the page", [](HelpFileImage& f) { f.Put16(f.TitlePage(1) + 2, 32767); }},
         {"directory name longer than 63",
          [](HelpFileImage& f) {
              for (std::size_t i = 0; i < 100; ++i)
                  f.bytes[f.DirectoryPage(1) + 8 + i] = 'n';
          }},
-        {"directory chain loops",
-         [](HelpFileImage& f) { f.Put16(f.DirectoryPage(1) + 6, 1); }},
+        {"directory chain loops", [](HelpFileImage& f) { f.Put16(f.DirectoryPage(1) + 6, 1); }},
         {"directory beyond the file", [](HelpFileImage& f) { f.Put32(4, 0x7FFFFFF0); }},
         {"file cut in the title leaves",
          [](HelpFileImage& f) { f.bytes.resize(f.TitlePage(2) + 100); }},

@@ -34,9 +34,10 @@ class HelpLookupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("help_lookup_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_folder =
+            std::filesystem::temp_directory_path() /
+            ("help_lookup_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(m_folder);
         Write("A.HLP", {.title = "Alpha", .topics = {"File open"}});
         Write("B.HLP", {.title = "Beta", .topics = {"Open, open"}});
@@ -46,9 +47,9 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(m_folder); }
 
-    void Write(const std::string& name, const HelpFileSpec& spec)
+    void Write(const std::string& name, const HelpFileContents& contents)
     {
-        const HelpFileImage image = BuildHelpFile(spec);
+        const HelpFileImage image = BuildHelpFile(contents);
         std::ofstream out(Path(name), std::ios::binary);
         out.write(reinterpret_cast<const char*>(image.bytes.data()),
                   static_cast<std::streamsize>(image.bytes.size()));
@@ -134,18 +135,25 @@ TEST_F(HelpLookupTest, SeveralFilesAreSearchedAndTheKnowingOnesOffered)
         const char* name;
         std::string files;
         std::vector<std::string> messages;
-        std::vector<std::string> offered;  // titles in the Search dialog
-        std::vector<std::string> viewed;   // files the viewer got
+        std::vector<std::string> offered; // titles in the Search dialog
+        std::vector<std::string> viewed;  // files the viewer got
     } cases[] = {
-        {"two know it: the dialog, the chosen one opens", List({"A.HLP", "C.HLP", "B.HLP"}), {},
-         {"Alpha", "Beta"}, {Path("B.HLP")}},
-        {"one knows it: straight to the viewer", List({"C.HLP", "A.HLP"}), {}, {},
-         {Path("A.HLP")}},
+        {"two know it: the dialog, the chosen one opens",
+         List({"A.HLP", "C.HLP", "B.HLP"}),
+         {},
+         {"Alpha", "Beta"},
+         {Path("B.HLP")}},
+        {"one knows it: straight to the viewer", List({"C.HLP", "A.HLP"}), {}, {}, {Path("A.HLP")}},
         {"none knows it", List({"C.HLP", "TEXT.HLP"}), {"No help found for open"}, {}, {}},
-        {"a leading ';' is an empty path that cannot be opened", List({"", "A.HLP", "B.HLP"}),
-         {"can't open file"}, {"Alpha", "Beta"}, {Path("B.HLP")}},
+        {"a leading ';' is an empty path that cannot be opened",
+         List({"", "A.HLP", "B.HLP"}),
+         {"can't open file"},
+         {"Alpha", "Beta"},
+         {Path("B.HLP")}},
         {"a file without title index is reported, one not a help file is not",
-         List({"NOINDEX.HLP", "TEXT.HLP", "A.HLP"}), {"Can't locate |TTLBTREE file"}, {},
+         List({"NOINDEX.HLP", "TEXT.HLP", "A.HLP"}),
+         {"Can't locate |TTLBTREE file"},
+         {},
          {Path("A.HLP")}},
     };
     for (const Case& c : cases) {

@@ -25,8 +25,8 @@ void AddText(Bytes& out, const std::string& text)
 }
 
 // Internal file header and tree header.
-void AddTreeHeader(Bytes& out, std::uint32_t used, int root, int levels, int pages,
-                   int entries, int pageSize)
+void AddTreeHeader(Bytes& out, std::uint32_t used, int root, int levels, int pages, int entries,
+                   int pageSize)
 {
     Add32(out, used);
     Add32(out, used);
@@ -56,8 +56,8 @@ Bytes Tree(const std::vector<std::pair<Bytes, int>>& leaves, bool twoLevels, int
     for (const auto& leaf : leaves)
         entries += leaf.second;
     Bytes out;
-    AddTreeHeader(out, static_cast<std::uint32_t>(38 + pages * pageSize), 0,
-                  twoLevels ? 2 : 1, pages, entries, pageSize);
+    AddTreeHeader(out, static_cast<std::uint32_t>(38 + pages * pageSize), 0, twoLevels ? 2 : 1,
+                  pages, entries, pageSize);
     if (twoLevels) {
         Bytes page;
         Add16(page, 0);
@@ -80,19 +80,19 @@ Bytes Tree(const std::vector<std::pair<Bytes, int>>& leaves, bool twoLevels, int
     return out;
 }
 
-Bytes SystemFile(const HelpFileSpec& spec)
+Bytes SystemFile(const HelpFileContents& contents)
 {
     Bytes body;
     Add16(body, 0x036C);
-    Add16(body, spec.systemMinor);
+    Add16(body, contents.systemMinor);
     Add16(body, 1);
     Add32(body, 0);
     Add16(body, 0);
-    if (spec.systemMinor == 15) {
-        AddText(body, spec.title);
+    if (contents.systemMinor == 15) {
+        AddText(body, contents.title);
     } else {
         Bytes text;
-        AddText(text, spec.title);
+        AddText(text, contents.title);
         Add16(body, 1);
         Add16(body, static_cast<int>(text.size()));
         body.insert(body.end(), text.begin(), text.end());
@@ -119,29 +119,30 @@ void HelpFileImage::Put32(std::size_t at, std::uint32_t value)
         bytes.at(at + static_cast<std::size_t>(i)) = static_cast<unsigned char>(value >> (8 * i));
 }
 
-HelpFileImage BuildHelpFile(const HelpFileSpec& spec)
+HelpFileImage BuildHelpFile(const HelpFileContents& contents)
 {
     HelpFileImage image;
     Bytes& out = image.bytes;
     out.resize(16, 0);
 
     image.systemFile = static_cast<std::uint32_t>(out.size());
-    Bytes system = SystemFile(spec);
+    Bytes system = SystemFile(contents);
     out.insert(out.end(), system.begin(), system.end());
 
     image.titles = static_cast<std::uint32_t>(out.size());
     std::vector<std::pair<Bytes, int>> titleLeaves;
-    const std::size_t perLeaf = spec.titlesPerLeaf ? spec.titlesPerLeaf : spec.topics.size() + 1;
-    for (std::size_t i = 0; i < spec.topics.size() || titleLeaves.empty(); i += perLeaf) {
+    const std::size_t perLeaf =
+        contents.titlesPerLeaf ? contents.titlesPerLeaf : contents.topics.size() + 1;
+    for (std::size_t i = 0; i < contents.topics.size() || titleLeaves.empty(); i += perLeaf) {
         std::pair<Bytes, int> leaf;
-        for (std::size_t j = i; j < std::min(spec.topics.size(), i + perLeaf); ++j) {
+        for (std::size_t j = i; j < std::min(contents.topics.size(), i + perLeaf); ++j) {
             Add32(leaf.first, static_cast<std::uint32_t>(j * 0x100));
-            AddText(leaf.first, spec.topics[j]);
+            AddText(leaf.first, contents.topics[j]);
             ++leaf.second;
         }
         titleLeaves.push_back(std::move(leaf));
     }
-    Bytes titles = Tree(titleLeaves, spec.twoLevels, kHelpTitlePageSize);
+    Bytes titles = Tree(titleLeaves, contents.twoLevels, kHelpTitlePageSize);
     out.insert(out.end(), titles.begin(), titles.end());
 
     image.directory = static_cast<std::uint32_t>(out.size());
@@ -154,16 +155,16 @@ HelpFileImage BuildHelpFile(const HelpFileSpec& spec)
         leaf.second = 1;
         directoryLeaves.push_back(std::move(leaf));
     };
-    if (spec.system)
+    if (contents.system)
         entry("|SYSTEM", image.systemFile);
-    if (spec.titleIndex)
+    if (contents.titleIndex)
         entry("|TTLBTREE", image.titles);
     if (directoryLeaves.empty())
         directoryLeaves.emplace_back();
-    Bytes directory = Tree(directoryLeaves, spec.twoLevels, kHelpDirectoryPageSize);
+    Bytes directory = Tree(directoryLeaves, contents.twoLevels, kHelpDirectoryPageSize);
     out.insert(out.end(), directory.begin(), directory.end());
 
-    image.Put32(0, spec.magic);
+    image.Put32(0, contents.magic);
     image.Put32(4, image.directory);
     image.Put32(8, 0xFFFFFFFF);
     image.Put32(12, static_cast<std::uint32_t>(out.size()));

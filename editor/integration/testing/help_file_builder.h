@@ -8,7 +8,7 @@
 
 #include "editor/integration/help_file.h"
 
-struct HelpFileSpec {
+struct HelpFileContents {
     std::string title = "Test Help";
     // 15 puts the title right after the |SYSTEM header; others use records.
     std::uint16_t systemMinor = 21;
@@ -30,7 +30,8 @@ struct HelpFileImage {
     // The first byte of a tree's page n.
     std::size_t DirectoryPage(int n) const
     {
-        return directory + kHelpTreeHeaderBytes + static_cast<std::size_t>(n) * kHelpDirectoryPageSize;
+        return directory + kHelpTreeHeaderBytes +
+               static_cast<std::size_t>(n) * kHelpDirectoryPageSize;
     }
     std::size_t TitlePage(int n) const
     {
@@ -40,4 +41,4 @@ struct HelpFileImage {
     void Put32(std::size_t at, std::uint32_t value);
 };
 
-HelpFileImage BuildHelpFile(const HelpFileSpec& spec);
+HelpFileImage BuildHelpFile(const HelpFileContents& contents);
