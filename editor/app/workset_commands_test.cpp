@@ -375,15 +375,22 @@ TEST_F(WorksetTest, DirectoryMakesTheChosenDirectoryCurrentAndShowsIt)
 
 // The platform's launcher really starts the command interpreter.  The test
 // runs in a job so that the start is seen even when the interpreter ends at
-// once (it ends when its input is empty); the test ends it if it is still
-// there.
+// once; the test ends it if it is still there.  The interpreter is told to
+// end by itself: one that waits for input would keep the test's output open
+// (and the test running) for as long as that input stays open.
 TEST(WorksetLaunch, DosStartsThePlatformsCommandInterpreter)
 {
     HANDLE job = CreateJobObjectA(nullptr, nullptr);
     ASSERT_TRUE(job);
     ASSERT_TRUE(AssignProcessToJobObject(job, GetCurrentProcess()));
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, sizeof system);
+    char saved[MAX_PATH] = {};
+    const bool hadComSpec = GetEnvironmentVariableA("COMSPEC", saved, sizeof saved) > 0;
+    SetEnvironmentVariableA("COMSPEC", (std::string(system) + "\\cmd.exe /c exit").c_str());
     Win32ProgramLauncher launcher;
     RunDosShell(launcher);
+    SetEnvironmentVariableA("COMSPEC", hadComSpec ? saved : nullptr);
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION counts{};
     for (int i = 0; i < 100 && counts.TotalProcesses < 2; ++i) {
         Sleep(50);
