@@ -3,21 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "editor/automation/testing/memory_tools_section.h"
+#include "editor/automation/testing/tool_entries.h"
 #include "editor/automation/tool_profile.h"
 
 namespace {
-
-ToolEntry Tool(const char* menu, const char* command, const char* args = "", const char* dir = "",
-               int ask = 0)
-{
-    ToolEntry entry;
-    SetToolField(entry.menuText, menu);
-    SetToolField(entry.command, command);
-    SetToolField(entry.arguments, args);
-    SetToolField(entry.directory, dir);
-    entry.askForArguments = ask;
-    return entry;
-}
 
 TEST(ToolProfile, ValuesReadAsTheirFields)
 {

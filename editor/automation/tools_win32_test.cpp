@@ -10,6 +10,7 @@
 
 #include "editor/automation/print_text.h"
 #include "editor/automation/testing/memory_tools_section.h"
+#include "editor/automation/testing/tool_entries.h"
 #include "editor/automation/tool_edit_page.h"
 #include "editor/automation/tool_menu.h"
 #include "editor/automation/tool_run.h"
@@ -24,18 +25,6 @@ namespace {
 using fw::test::ClickButton;
 using fw::test::ItemText;
 using fw::test::StepRunner;
-
-ToolEntry Tool(const std::string& menu, const std::string& command, const std::string& args = {},
-               const std::string& dir = {}, int ask = 0)
-{
-    ToolEntry entry;
-    SetToolField(entry.menuText, menu);
-    SetToolField(entry.command, command);
-    SetToolField(entry.arguments, args);
-    SetToolField(entry.directory, dir);
-    entry.askForArguments = ask;
-    return entry;
-}
 
 using MenuItems = std::vector<std::pair<UINT, std::string>>;
 
