@@ -6,6 +6,7 @@
 #include "editor/doc/doc_settings.h"
 #include "editor/doc/heap_text_block.h"
 #include "editor/doc/marl_doc_core.h"
+#include "editor/doc/tab_conversion.h"
 #include "editor/doc/testing/memory_file_system.h"
 
 #include <benchmark/benchmark.h>
@@ -98,6 +99,30 @@ void BM_ReplaceWithCopy(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kSize));
 }
 
+// The tab conversions alone, from one buffer to another: what the document
+// adds around them is the difference to the rows below.
+void BM_ExpandTabsKernel(benchmark::State& state)
+{
+    const std::string& text = SampleText();
+    std::vector<char> out(tab_conversion::ExpandedSizeBound(text, 8));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tab_conversion::ExpandTabsTo(text, 8, out.data()));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
+void BM_CompressBlanksKernel(benchmark::State& state)
+{
+    const std::string& text = SampleText();
+    std::vector<char> out(text.size());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tab_conversion::CompressBlanksTo(text, 8, out.data()));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
 // Each iteration converts and undoes, so the document is the same each time;
 // the conversion is timed, and its undo is reported beside it.
 template <typename Convert> void RunConversion(benchmark::State& state, Convert convert)
@@ -143,6 +168,8 @@ void BM_Reformat(benchmark::State& state)
 BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyOut)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceWithCopy)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExpandTabsKernel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompressBlanksKernel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Uppercase)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TabsToBlanks)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BlanksToTabs)->Unit(benchmark::kMillisecond);

@@ -41,6 +41,13 @@ TEST(ByteScan, AgreesWithPlainLoopsAtEveryOffsetAndLength)
                           first == std::string_view::npos ? nullptr : p + first);
                 EXPECT_EQ(byte_scan::FindLast(p, n, c),
                           last == std::string_view::npos ? nullptr : p + last);
+                if (n >= 16) {
+                    unsigned bits = 0;
+                    for (unsigned i = 0; i < 16; ++i)
+                        bits |= static_cast<unsigned>(p[i] == c) << i;
+                    EXPECT_EQ(byte_scan::MatchBits16(p, c), bits);
+                    EXPECT_EQ(byte_scan::MatchBits16Portable(p, c), bits);
+                }
             }
         }
     }

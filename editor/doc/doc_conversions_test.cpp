@@ -298,14 +298,38 @@ TEST_F(Conversions, FastPathsMatchAByteAtATimeReference)
         }
         return out;
     };
+    // Each blank looks ahead to see whether it starts two or more blanks
+    // that reach the next tab stop.
+    const auto compress = [](std::string_view t, std::size_t tab) {
+        std::string out;
+        std::size_t col = 0;
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            const std::size_t toStop = tab - col % tab;
+            std::size_t run = 0;
+            while (t[i] == ' ' && run < toStop && i + run < t.size() && t[i + run] == ' ')
+                ++run;
+            if (run >= 2 && run == toStop) {
+                out += '\t';
+                i += run - 1;
+                col += run;
+                continue;
+            }
+            out += t[i];
+            col = t[i] == '\n' ? 0 : t[i] == '\t' ? col + toStop : col + 1;
+        }
+        return out;
+    };
     std::mt19937 rng(29);
-    const char alphabet[] = "az{`@AZ[\xDF  \t\n";
-    for (int round = 0; round < 300; ++round) {
+    const char alphabet[] = "az{`@AZ[\xDF  \t\n    ";
+    for (int round = 0; round < 600; ++round) {
         std::string text;
         for (std::size_t n = rng() % 400; n > 0; --n)
             text += alphabet[rng() % (sizeof alphabet - 1)];
-        const std::size_t tab = round % 2 ? 4 : 8;
+        const std::size_t tab = std::size_t{1} + round % 2 * 3 + round % 3 * 4 + round % 5 * 5;
         EXPECT_EQ(tab_conversion::ExpandTabs(text, static_cast<int>(tab)), expand(text, tab))
+            << round;
+        EXPECT_EQ(tab_conversion::CompressBlanks(text, static_cast<int>(tab)),
+                  compress(text, tab))
             << round;
         // Blanks to tabs gives back what tabs to blanks made of a tab-only layout.
         std::string aligned = expand(text, tab);

@@ -198,7 +198,7 @@ int MarlDocCore::TabsToBlanks(TextPos from, TextPos to, int line)
         [tab](std::string_view old, char* out) {
             return tab_conversion::ExpandTabsTo(old, tab, out);
         },
-        line);
+        LineFeeds::Kept, line);
 }
 
 int MarlDocCore::BlanksToTabs(TextPos from, TextPos to, int line)
@@ -214,14 +214,14 @@ int MarlDocCore::BlanksToTabs(TextPos from, TextPos to, int line)
         [tab](std::string_view old, char* out) {
             return tab_conversion::CompressBlanksTo(old, tab, out);
         },
-        line);
+        LineFeeds::Kept, line);
 }
 
 int MarlDocCore::ReplaceLinesWith(TextPos start, TextPos end, std::size_t maxSize,
-                                  const SpanWriter& write, int line)
+                                  const SpanWriter& write, LineFeeds lineFeeds, int line)
 {
     const TextPos before = GetLength();
-    if (!ReplaceSpanWith(start, end, maxSize, write, line))
+    if (!ReplaceSpanWith(start, end, maxSize, write, lineFeeds, line))
         return 0;
     return static_cast<int>(static_cast<std::int64_t>(GetLength()) - before);
 }

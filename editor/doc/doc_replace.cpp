@@ -34,7 +34,7 @@ bool MarlDocCore::ReplaceSpan(TextPos from, TextPos to, std::string_view text, i
 }
 
 bool MarlDocCore::ReplaceSpanWith(TextPos from, TextPos to, std::size_t maxSize,
-                                  const SpanWriter& write, int line)
+                                  const SpanWriter& write, LineFeeds lineFeeds, int line)
 {
     GapBuffer::Access access(m_text);
     to = std::min(to, GetLength());
@@ -55,15 +55,16 @@ bool MarlDocCore::ReplaceSpanWith(TextPos from, TextPos to, std::size_t maxSize,
         return false;
     m_text.CopyOut(from, to, record.data.get());
     const std::string_view before(record.data.get(), old);
-    // The gap now covers the old span and lies at `from`: the new text is
-    // written straight into it.
-    m_text.Erase(from, old);
-    char* out = m_text.GapStart();
+    // The old span becomes the front of the gap, and the new text is written
+    // straight over it.
+    char* out = m_text.TakeForRewrite(from, old);
     const auto size = static_cast<TextPos>(std::min(write(before, out), maxSize));
-    m_text.Commit(size);
+    m_text.CommitRewrite(size, old);
     const auto removedLines =
         static_cast<int>(byte_scan::Count(before.data(), before.size(), '\n'));
-    const auto addedLines = static_cast<int>(byte_scan::Count(out, size, '\n'));
+    const int addedLines = lineFeeds == LineFeeds::Kept
+                               ? removedLines
+                               : static_cast<int>(byte_scan::Count(out, size, '\n'));
     m_nLineCount += addedLines - removedLines;
     FinishReplace(std::move(record), from, old, size, removedLines, addedLines);
     return true;

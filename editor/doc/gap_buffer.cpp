@@ -295,6 +295,24 @@ void GapBuffer::Erase(TextPos pos, TextPos n)
     m_length -= n;
 }
 
+char* GapBuffer::TakeForRewrite(TextPos pos, TextPos n)
+{
+    pos = std::min(pos, m_length);
+    n = std::min(n, m_length - pos);
+    MoveGapTo(pos + n);
+    m_gapPos = pos;
+    m_gapLength += n;
+    m_length -= n;
+    return GapStart();
+}
+
+void GapBuffer::CommitRewrite(TextPos written, TextPos n)
+{
+    if (written < n)
+        std::memset(GapStart() + written, 0, n - written);
+    Commit(written);
+}
+
 void GapBuffer::Uncommit(TextPos n)
 {
     std::memset(m_data + m_gapPos - n, 0, n);

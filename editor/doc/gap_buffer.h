@@ -87,6 +87,13 @@ public:
     char* GapStart() { return m_data + m_gapPos; }
     void Commit(TextPos n);
     void Uncommit(TextPos n);
+    // Rewrites in place (a lock must be held): TakeForRewrite gives
+    // [pos, pos + n) to the front of the gap without clearing it and
+    // returns its first byte; CommitRewrite makes the first `written` gap
+    // bytes text and clears what is left of the n old bytes.  The writer
+    // must not write past what it commits beyond those n bytes.
+    char* TakeForRewrite(TextPos pos, TextPos n);
+    void CommitRewrite(TextPos written, TextPos n);
     // Moves the gap, keeping its length, to pos: [0, pos) then lies
     // contiguous at the start of the block, whose address is returned.
     char* GapAt(TextPos pos);

@@ -167,9 +167,12 @@ public:
     // The same with the new text written in place by `write`, which gets the
     // old bytes and room for maxSize bytes and returns how many it wrote: a
     // conversion of a long range then copies it once, not three times.
+    // It writes no byte past the count it returns.  A writer that keeps the
+    // line feeds says so, and the lines are counted once.
     using SpanWriter = std::function<std::size_t(std::string_view old, char* out)>;
+    enum class LineFeeds { Kept, Changed };
     bool ReplaceSpanWith(TextPos from, TextPos to, std::size_t maxSize, const SpanWriter& write,
-                         int line);
+                         LineFeeds lineFeeds, int line);
     // ---- Conversions, each one undo step (doc_convert_edits.cpp)
     // Writes `bytes` over the text from `from` as one case change; false
     // when no byte differs.
@@ -250,7 +253,7 @@ private:
     TextPos UnindentLines(TextPos start, TextPos lines, int line);
     int ReplaceRange(TextPos from, TextPos to, std::string_view replacement, int line);
     int ReplaceLinesWith(TextPos start, TextPos end, std::size_t maxSize, const SpanWriter& write,
-                         int line);
+                         LineFeeds lineFeeds, int line);
     void FinishReplace(UndoRecord&& record, TextPos from, TextPos old, TextPos size,
                        int removedLines, int addedLines);
     TextPos Replay(RecordList& from, int& line);

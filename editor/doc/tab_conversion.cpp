@@ -15,34 +15,36 @@ int SafeTab(int tabLength)
     return tabLength < 1 ? 1 : tabLength;
 }
 
-// The column after [p, p + n) when it starts at column `col`.
-std::size_t ColumnAfter(const char* p, std::size_t n, std::size_t col)
+// Column arithmetic with the common tab lengths (powers of two) kept free of
+// divisions: the kernels below do it once per tab.
+class TabStops {
+public:
+    explicit TabStops(int tabLength)
+        : m_t(static_cast<std::size_t>(SafeTab(tabLength))), m_pow2((m_t & (m_t - 1)) == 0)
+    {
+    }
+    std::size_t Length() const { return m_t; }
+    // Columns from col to the next tab stop (1..t).
+    std::size_t ToNext(std::size_t col) const { return m_t - (m_pow2 ? col & (m_t - 1) : col % m_t); }
+
+private:
+    std::size_t m_t;
+    bool m_pow2;
+};
+
+// The index of the highest set bit of a nonzero mask.
+unsigned Highest(unsigned bits)
 {
-    const char* lineFeed = byte_scan::FindLast(p, n, '\n');
-    return lineFeed ? static_cast<std::size_t>(p + n - lineFeed - 1) : col + n;
+    return static_cast<unsigned>(std::bit_width(bits)) - 1;
 }
 
-// The first blank followed by a blank, or tab, in [p, p + n); p + n when
-// none.  Eight bytes are tested at a time: in program text such a spot
-// comes every few words, so the test must be cheap per byte.
-const char* FindBlankPairOrTab(const char* p, std::size_t n)
+// The bits of [from, to) of a 16-bit mask.
+unsigned Between(unsigned bits, unsigned from, unsigned to)
 {
-    std::size_t i = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        for (; i + 9 <= n; i += 8) {
-            const std::uint64_t word = byte_scan::Load8(p + i);
-            const std::uint64_t hits = byte_scan::MatchMask(word, '\t') |
-                                       (byte_scan::MatchMask(word, ' ') &
-                                        byte_scan::MatchMask(byte_scan::Load8(p + i + 1), ' '));
-            if (hits != 0)
-                return p + i + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
-        }
-    }
-    for (; i < n; ++i)
-        if (p[i] == '\t' || (p[i] == ' ' && i + 1 < n && p[i + 1] == ' '))
-            return p + i;
-    return p + n;
+    return bits & ((1u << to) - 1) & ~((1u << from) - 1);
 }
+
+constexpr char kBlanks16[17] = "                ";
 
 } // namespace
 
@@ -52,70 +54,122 @@ std::size_t ExpandedSizeBound(std::string_view text, int tabLength)
     return text.size() + byte_scan::Count(text.data(), text.size(), '\t') * (t - 1);
 }
 
-// The bytes between two tabs go over in one piece: a 10 MB text converts
-// at close to copying speed.
+// The input goes by in blocks of sixteen bytes at a fixed stride, so that
+// the next block's test never waits for this one's result; within a block
+// each tab ends a piece that is copied in one store.  The stores may run
+// ahead of what is final, but never past the end of the result: 32 bytes
+// still to come write at least 32.
 std::size_t ExpandTabsTo(std::string_view text, int tabLength, char* out)
 {
-    const auto t = static_cast<std::size_t>(SafeTab(tabLength));
+    const TabStops stops(tabLength);
     char* const start = out;
     const char* p = text.data();
-    const char* end = p + text.size();
-    std::size_t col = 0;
-    while (p < end) {
-        const char* tab = byte_scan::FindFirst(p, static_cast<std::size_t>(end - p), '\t');
-        const char* stop = tab ? tab : end;
-        const auto n = static_cast<std::size_t>(stop - p);
-        std::memcpy(out, p, n);
-        out += n;
-        col = ColumnAfter(p, n, col);
-        if (!tab)
-            break;
-        const std::size_t blanks = t - col % t;
-        std::memset(out, ' ', blanks);
-        out += blanks;
-        col += blanks;
-        p = tab + 1;
+    const char* const end = p + text.size();
+    const char* lineOut = out; // the current line's start in the output
+    // Copies the block's bytes [from, to), which hold no tab.
+    const auto copyPiece = [&](unsigned feeds, unsigned from, unsigned to) {
+        std::memcpy(out, p + from, 16);
+        if (const unsigned lineFeeds = Between(feeds, from, to))
+            lineOut = out + (Highest(lineFeeds) - from) + 1;
+        out += to - from;
+    };
+    for (; end - p >= 32; p += 16) {
+        const unsigned feeds = byte_scan::MatchBits16(p, '\n');
+        unsigned from = 0;
+        for (unsigned tabs = byte_scan::MatchBits16(p, '\t'); tabs != 0; tabs &= tabs - 1) {
+            const auto k = static_cast<unsigned>(std::countr_zero(tabs));
+            copyPiece(feeds, from, k);
+            const std::size_t blanks = stops.ToNext(static_cast<std::size_t>(out - lineOut));
+            if (blanks <= 16)
+                std::memcpy(out, kBlanks16, 16);
+            else
+                std::memset(out, ' ', blanks);
+            out += blanks;
+            from = k + 1;
+        }
+        copyPiece(feeds, from, 16);
+    }
+    for (; p < end; ++p) {
+        if (*p == '\t') {
+            const std::size_t blanks = stops.ToNext(static_cast<std::size_t>(out - lineOut));
+            std::memset(out, ' ', blanks);
+            out += blanks;
+            continue;
+        }
+        *out++ = *p;
+        if (*p == '\n')
+            lineOut = out;
     }
     return static_cast<std::size_t>(out - start);
 }
 
+// The same way as above, stopping at a tab or at a blank followed by a
+// blank; single blanks between words go over with the rest.  The output is
+// never ahead of the input, so the block stores stay inside it.
 std::size_t CompressBlanksTo(std::string_view text, int tabLength, char* out)
 {
-    const auto t = static_cast<std::size_t>(SafeTab(tabLength));
+    const TabStops stops(tabLength);
     char* const start = out;
-    const char* p = text.data();
-    const char* end = p + text.size();
-    std::size_t col = 0;
-    while (p < end) {
-        // Single blanks and other bytes go over in one piece.
-        const char* hit = FindBlankPairOrTab(p, static_cast<std::size_t>(end - p));
-        const auto n = static_cast<std::size_t>(hit - p);
-        std::memcpy(out, p, n);
-        out += n;
-        col = ColumnAfter(p, n, col);
-        p = hit;
-        if (p == end)
-            break;
-        if (*p == '\t') {
-            *out++ = '\t'; // a tab already in the text keeps the columns after it
-            col = (col / t + 1) * t;
-            ++p;
-            continue;
+    const char* const begin = text.data();
+    const char* p = begin;
+    const char* const end = p + text.size();
+    // The column of the byte at offset i is i - lineIn; a tab moves lineIn.
+    std::ptrdiff_t lineIn = 0;
+    // Writes what the tab or blank at q becomes; returns the byte after it.
+    const auto convert = [&](const char* q) {
+        const auto col = static_cast<std::size_t>((q - begin) - lineIn);
+        const std::size_t toStop = stops.ToNext(col);
+        if (*q == '\t') {
+            // A tab already in the text keeps the columns after it.
+            *out++ = '\t';
+            lineIn = (q + 1 - begin) - static_cast<std::ptrdiff_t>(col + toStop);
+            return q + 1;
         }
+        // Blanks up to the next tab stop become one tab when there are two
+        // or more of them; fewer, or a run cut short, stay blanks.
         std::size_t run = 1;
-        std::size_t after = col + 1;
-        while (after % t != 0 && p + run < end && p[run] == ' ') {
+        while (run < toStop && q + run < end && q[run] == ' ')
             ++run;
-            ++after;
-        }
-        if (after % t == 0 && run >= 2) {
+        if (run == toStop && run >= 2) {
             *out++ = '\t';
         } else {
             std::memset(out, ' ', run);
             out += run;
         }
-        col = after;
-        p += run;
+        return q + run;
+    };
+    const auto copyPiece = [&](unsigned feeds, unsigned from, unsigned to) {
+        std::memcpy(out, p + from, 16);
+        if (const unsigned lineFeeds = Between(feeds, from, to))
+            lineIn = (p - begin) + Highest(lineFeeds) + 1;
+        out += to - from;
+    };
+    while (end - p >= 33) {
+        const unsigned feeds = byte_scan::MatchBits16(p, '\n');
+        unsigned hits = byte_scan::MatchBits16(p, '\t') |
+                        (byte_scan::MatchBits16(p, ' ') & byte_scan::MatchBits16(p + 1, ' '));
+        std::size_t from = 0;
+        while (hits != 0) {
+            const auto k = static_cast<unsigned>(std::countr_zero(hits));
+            copyPiece(feeds, static_cast<unsigned>(from), k);
+            from = static_cast<std::size_t>(convert(p + k) - p);
+            // A run of blanks may reach into the next block.
+            hits = from < 16 ? hits & ~((1u << from) - 1) : 0;
+        }
+        if (from < 16) {
+            copyPiece(feeds, static_cast<unsigned>(from), 16);
+            from = 16;
+        }
+        p += from;
+    }
+    while (p < end) {
+        if (*p == '\t' || *p == ' ') {
+            p = convert(p);
+            continue;
+        }
+        *out++ = *p;
+        if (*p++ == '\n')
+            lineIn = p - begin;
     }
     return static_cast<std::size_t>(out - start);
 }
