@@ -1,18 +1,25 @@
 // Uppercase, tabs to blanks, blanks to tabs and reformat over a 10 MB
 // selection of a document (their undo reported beside), next to plain copies
 // of the same bytes: memcpy, out of the document, and through the document
-// (the counter "bytes_per_second" gives MB/s).
+// (the counter "bytes_per_second" gives MB/s).  Each conversion also runs
+// its nearest standard tool over the same text in a file ("peer_ms", its
+// processor time, best of three; "x_peer" is ours over the peer's).
 #include "editor/base/testing/recording_message_sink.h"
 #include "editor/doc/doc_settings.h"
 #include "editor/doc/heap_text_block.h"
 #include "editor/doc/marl_doc_core.h"
 #include "editor/doc/tab_conversion.h"
 #include "editor/doc/testing/memory_file_system.h"
+#include "header_corpus.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -42,6 +49,39 @@ const std::string& SampleText()
         return t;
     }();
     return text;
+}
+
+// The sample in a file of its own for the peers, removed at exit.
+class SampleFile {
+public:
+    SampleFile() : m_path(std::filesystem::temp_directory_path() / "convert_bench_sample.txt")
+    {
+        std::ofstream(m_path, std::ios::binary) << SampleText();
+    }
+    ~SampleFile()
+    {
+        std::error_code ignored;
+        std::filesystem::remove(m_path, ignored);
+    }
+    const std::filesystem::path& Path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+double PeerSeconds(const char* tool)
+{
+    static const SampleFile file;
+    const std::string command =
+        "LC_ALL=C " + std::string(tool) + " < '" + file.Path().string() + "' > /dev/null";
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        const double before = ChildrenCpuSeconds();
+        if (std::system(command.c_str()) != 0)
+            return 0;
+        best = std::min(best, ChildrenCpuSeconds() - before);
+    }
+    return best;
 }
 
 struct Doc {
@@ -125,11 +165,14 @@ void BM_CompressBlanksKernel(benchmark::State& state)
 
 // Each iteration converts and undoes, so the document is the same each time;
 // the conversion is timed, and its undo is reported beside it.
-template <typename Convert> void RunConversion(benchmark::State& state, Convert convert)
+template <typename Convert>
+void RunConversion(benchmark::State& state, const char* peer, Convert convert)
 {
+    const double peerSeconds = PeerSeconds(peer);
     Doc d;
     int line = 0;
     double undoSeconds = 0;
+    const std::clock_t began = std::clock();
     for (auto _ : state) {
         convert(d.doc);
         state.PauseTiming();
@@ -143,26 +186,35 @@ template <typename Convert> void RunConversion(benchmark::State& state, Convert 
     state.counters["undo_MB/s"] =
         static_cast<double>(state.iterations()) * kSize / undoSeconds / 1e6;
     state.counters["undo_records"] = static_cast<double>(d.doc.UndoCount());
+    // Processor time per conversion, the undo taken out.
+    const double ours = (double(std::clock() - began) / CLOCKS_PER_SEC - undoSeconds) /
+                        static_cast<double>(state.iterations());
+    state.counters["peer_ms"] = peerSeconds * 1000;
+    if (peerSeconds > 0)
+        state.counters["x_peer"] = ours / peerSeconds;
 }
 
 void BM_Uppercase(benchmark::State& state)
 {
-    RunConversion(state, [](MarlDocCore& doc) { doc.ConvertCase(0, kSize, true, 1); });
+    RunConversion(state, "tr a-z A-Z",
+                  [](MarlDocCore& doc) { doc.ConvertCase(0, kSize, true, 1); });
 }
 
 void BM_TabsToBlanks(benchmark::State& state)
 {
-    RunConversion(state, [](MarlDocCore& doc) { doc.TabsToBlanks(0, kSize, 1); });
+    RunConversion(state, "expand -t 8", [](MarlDocCore& doc) { doc.TabsToBlanks(0, kSize, 1); });
 }
 
 void BM_BlanksToTabs(benchmark::State& state)
 {
-    RunConversion(state, [](MarlDocCore& doc) { doc.BlanksToTabs(0, kSize, 1); });
+    RunConversion(state, "unexpand -a -t 8",
+                  [](MarlDocCore& doc) { doc.BlanksToTabs(0, kSize, 1); });
 }
 
 void BM_Reformat(benchmark::State& state)
 {
-    RunConversion(state, [](MarlDocCore& doc) { doc.ReformatRange(0, kSize, 60, false, 1); });
+    RunConversion(state, "fmt -w 60",
+                  [](MarlDocCore& doc) { doc.ReformatRange(0, kSize, 60, false, 1); });
 }
 
 BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMillisecond);

@@ -6,6 +6,7 @@
 #include "editor/doc/marl_doc_core.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 bool MarlDocCore::ReplaceSpan(TextPos from, TextPos to, std::string_view text, int line)
@@ -27,8 +28,8 @@ bool MarlDocCore::ReplaceSpan(TextPos from, TextPos to, std::string_view text, i
     const auto removedLines = static_cast<int>(m_text.Count(from, to, '\n'));
     const auto addedLines = static_cast<int>(byte_scan::Count(text.data(), text.size(), '\n'));
     m_nLineCount += addedLines - removedLines;
-    m_text.Erase(from, old);
-    m_text.Insert(from, text.data(), size);
+    std::memcpy(m_text.TakeForRewrite(from, old), text.data(), size);
+    m_text.CommitRewrite(size, old);
     FinishReplace(std::move(record), from, old, size, removedLines, addedLines);
     return true;
 }

@@ -25,7 +25,10 @@ public:
     }
     std::size_t Length() const { return m_t; }
     // Columns from col to the next tab stop (1..t).
-    std::size_t ToNext(std::size_t col) const { return m_t - (m_pow2 ? col & (m_t - 1) : col % m_t); }
+    std::size_t ToNext(std::size_t col) const
+    {
+        return m_t - (m_pow2 ? col & (m_t - 1) : col % m_t);
+    }
 
 private:
     std::size_t m_t;
