@@ -23,7 +23,6 @@ public:
         : m_t(static_cast<std::size_t>(SafeTab(tabLength))), m_pow2((m_t & (m_t - 1)) == 0)
     {
     }
-    std::size_t Length() const { return m_t; }
     // Columns from col to the next tab stop (1..t).
     std::size_t ToNext(std::size_t col) const
     {
@@ -35,16 +34,27 @@ private:
     bool m_pow2;
 };
 
-// The index of the highest set bit of a nonzero mask.
-unsigned Highest(unsigned bits)
+// The last line feed in [from, to) of a text starting at `begin`, null
+// when none.  Sixteen bytes ending at `to` are tested at once, reaching
+// before `from` where the text allows: the span is mostly a few bytes and
+// its line feed, when there is one, lies at its end.
+const char* LastLineFeed(const char* begin, const char* from, const char* to)
 {
-    return static_cast<unsigned>(std::bit_width(bits)) - 1;
-}
-
-// The bits of [from, to) of a 16-bit mask.
-unsigned Between(unsigned bits, unsigned from, unsigned to)
-{
-    return bits & ((1u << to) - 1) & ~((1u << from) - 1);
+    while (to - from >= 16 || (to > from && to - begin >= 16)) {
+        unsigned bits = byte_scan::MatchBits16(to - 16, '\n');
+        const std::ptrdiff_t span = to - from;
+        if (span < 16)
+            bits &= ~((1u << (16 - span)) - 1);
+        if (bits != 0)
+            return to - 16 + (std::bit_width(bits) - 1);
+        if (span <= 16)
+            return nullptr;
+        to -= 16;
+    }
+    while (to > from)
+        if (*--to == '\n')
+            return to;
+    return nullptr;
 }
 
 constexpr char kBlanks16[17] = "                ";
@@ -57,58 +67,67 @@ std::size_t ExpandedSizeBound(std::string_view text, int tabLength)
     return text.size() + byte_scan::Count(text.data(), text.size(), '\t') * (t - 1);
 }
 
-// The input goes by in blocks of sixteen bytes at a fixed stride, so that
-// the next block's test never waits for this one's result; within a block
-// each tab ends a piece that is copied in one store.  The stores may run
-// ahead of what is final, but never past the end of the result: 32 bytes
-// still to come write at least 32.
+// Sixteen bytes are tested and copied at a time and only a tab stops the
+// copy; the line start a tab's column counts from is looked for only then,
+// back to the previous tab.  The block stores may run ahead of what is
+// final, but never past the end of the result: 32 bytes still to come write
+// at least 32.
 std::size_t ExpandTabsTo(std::string_view text, int tabLength, char* out)
 {
     const TabStops stops(tabLength);
     char* const start = out;
-    const char* p = text.data();
+    const char* const begin = text.data();
+    const char* p = begin;
     const char* const end = p + text.size();
-    const char* lineOut = out; // the current line's start in the output
-    // Copies the block's bytes [from, to), which hold no tab.
-    const auto copyPiece = [&](unsigned feeds, unsigned from, unsigned to) {
-        std::memcpy(out, p + from, 16);
-        if (const unsigned lineFeeds = Between(feeds, from, to))
-            lineOut = out + (Highest(lineFeeds) - from) + 1;
-        out += to - from;
+    // Where the last tab's blanks end, in the input and the output, and the
+    // output's line start there: between the two, bytes go over one to one.
+    const char* settledIn = begin;
+    const char* settledOut = out;
+    const char* lineOut = out;
+    const auto expand = [&](const char* tab) {
+        if (const char* feed = LastLineFeed(begin, settledIn, tab))
+            lineOut = settledOut + (feed + 1 - settledIn);
+        const std::size_t blanks = stops.ToNext(static_cast<std::size_t>(out - lineOut));
+        if (blanks <= 16 && end - tab > 16)
+            std::memcpy(out, kBlanks16, 16);
+        else
+            std::memset(out, ' ', blanks);
+        out += blanks;
+        settledIn = tab + 1;
+        settledOut = out;
     };
     for (; end - p >= 32; p += 16) {
-        const unsigned feeds = byte_scan::MatchBits16(p, '\n');
-        unsigned from = 0;
-        for (unsigned tabs = byte_scan::MatchBits16(p, '\t'); tabs != 0; tabs &= tabs - 1) {
-            const auto k = static_cast<unsigned>(std::countr_zero(tabs));
-            copyPiece(feeds, from, k);
-            const std::size_t blanks = stops.ToNext(static_cast<std::size_t>(out - lineOut));
-            if (blanks <= 16)
-                std::memcpy(out, kBlanks16, 16);
-            else
-                std::memset(out, ' ', blanks);
-            out += blanks;
-            from = k + 1;
-        }
-        copyPiece(feeds, from, 16);
-    }
-    for (; p < end; ++p) {
-        if (*p == '\t') {
-            const std::size_t blanks = stops.ToNext(static_cast<std::size_t>(out - lineOut));
-            std::memset(out, ' ', blanks);
-            out += blanks;
+        unsigned tabs = byte_scan::MatchBits16(p, '\t');
+        std::memcpy(out, p, 16);
+        if (tabs == 0) {
+            out += 16;
             continue;
         }
-        *out++ = *p;
-        if (*p == '\n')
-            lineOut = out;
+        unsigned from = 0;
+        do {
+            const auto k = static_cast<unsigned>(std::countr_zero(tabs));
+            std::memcpy(out, p + from, 16);
+            out += k - from;
+            expand(p + k);
+            from = k + 1;
+            tabs &= tabs - 1;
+        } while (tabs != 0);
+        std::memcpy(out, p + from, 16);
+        out += 16 - from;
+    }
+    for (; p < end; ++p) {
+        if (*p == '\t')
+            expand(p);
+        else
+            *out++ = *p;
     }
     return static_cast<std::size_t>(out - start);
 }
 
-// The same way as above, stopping at a tab or at a blank followed by a
-// blank; single blanks between words go over with the rest.  The output is
-// never ahead of the input, so the block stores stay inside it.
+// The same way as above, stopping only at a blank followed by a blank: tabs
+// and single blanks go over with the rest, and a run's column is counted
+// from its line start or the previous run.  The output is never ahead of
+// the input, so the block stores stay inside it.
 std::size_t CompressBlanksTo(std::string_view text, int tabLength, char* out)
 {
     const TabStops stops(tabLength);
@@ -116,18 +135,23 @@ std::size_t CompressBlanksTo(std::string_view text, int tabLength, char* out)
     const char* const begin = text.data();
     const char* p = begin;
     const char* const end = p + text.size();
-    // The column of the byte at offset i is i - lineIn; a tab moves lineIn.
-    std::ptrdiff_t lineIn = 0;
-    // Writes what the tab or blank at q becomes; returns the byte after it.
-    const auto convert = [&](const char* q) {
-        const auto col = static_cast<std::size_t>((q - begin) - lineIn);
-        const std::size_t toStop = stops.ToNext(col);
-        if (*q == '\t') {
-            // A tab already in the text keeps the columns after it.
-            *out++ = '\t';
-            lineIn = (q + 1 - begin) - static_cast<std::ptrdiff_t>(col + toStop);
-            return q + 1;
+    const char* settled = begin; // the end of the last run, at column settledCol
+    std::size_t settledCol = 0;
+    const auto columnOf = [&](const char* q) {
+        const char* from = settled;
+        std::size_t col = settledCol;
+        if (const char* feed = LastLineFeed(begin, settled, q)) {
+            from = feed + 1;
+            col = 0;
         }
+        for (; from < q; ++from)
+            col += *from == '\t' ? stops.ToNext(col) : 1;
+        return col;
+    };
+    // Writes what the blanks from q become; returns the byte after them.
+    const auto compress = [&](const char* q) {
+        const std::size_t col = columnOf(q);
+        const std::size_t toStop = stops.ToNext(col);
         // Blanks up to the next tab stop become one tab when there are two
         // or more of them; fewer, or a run cut short, stay blanks.
         std::size_t run = 1;
@@ -139,40 +163,39 @@ std::size_t CompressBlanksTo(std::string_view text, int tabLength, char* out)
             std::memset(out, ' ', run);
             out += run;
         }
-        return q + run;
-    };
-    const auto copyPiece = [&](unsigned feeds, unsigned from, unsigned to) {
-        std::memcpy(out, p + from, 16);
-        if (const unsigned lineFeeds = Between(feeds, from, to))
-            lineIn = (p - begin) + Highest(lineFeeds) + 1;
-        out += to - from;
+        settled = q + run;
+        settledCol = col + run;
+        return settled;
     };
     while (end - p >= 33) {
-        const unsigned feeds = byte_scan::MatchBits16(p, '\n');
-        unsigned hits = byte_scan::MatchBits16(p, '\t') |
-                        (byte_scan::MatchBits16(p, ' ') & byte_scan::MatchBits16(p + 1, ' '));
-        std::size_t from = 0;
-        while (hits != 0) {
-            const auto k = static_cast<unsigned>(std::countr_zero(hits));
-            copyPiece(feeds, static_cast<unsigned>(from), k);
-            from = static_cast<std::size_t>(convert(p + k) - p);
-            // A run of blanks may reach into the next block.
-            hits = from < 16 ? hits & ~((1u << from) - 1) : 0;
+        unsigned pairs = byte_scan::MatchBits16(p, ' ') & byte_scan::MatchBits16(p + 1, ' ');
+        std::memcpy(out, p, 16);
+        if (pairs == 0) {
+            out += 16;
+            p += 16;
+            continue;
         }
+        std::size_t from = 0;
+        do {
+            const auto k = static_cast<unsigned>(std::countr_zero(pairs));
+            std::memcpy(out, p + from, 16);
+            out += k - from;
+            from = static_cast<std::size_t>(compress(p + k) - p);
+            // A run may reach into the next block.
+            pairs = from < 16 ? pairs & ~((1u << from) - 1) : 0;
+        } while (pairs != 0);
         if (from < 16) {
-            copyPiece(feeds, static_cast<unsigned>(from), 16);
+            std::memcpy(out, p + from, 16);
+            out += 16 - from;
             from = 16;
         }
         p += from;
     }
     while (p < end) {
-        if (*p == '\t' || *p == ' ') {
-            p = convert(p);
-            continue;
-        }
-        *out++ = *p;
-        if (*p++ == '\n')
-            lineIn = p - begin;
+        if (*p == ' ')
+            p = compress(p);
+        else
+            *out++ = *p++;
     }
     return static_cast<std::size_t>(out - start);
 }
