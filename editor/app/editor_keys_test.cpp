@@ -133,6 +133,50 @@ TEST(MenuKeyNames, ParseAsTheKeyboardHasThem)
         EXPECT_FALSE(ParseKey(bad, key, modifiers)) << bad;
 }
 
+// ---- Mnemonics --------------------------------------------------------------
+
+// The letter after a single '&', lower case; 0 when none.
+char Mnemonic(std::string_view text)
+{
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&')
+            continue;
+        if (text[i + 1] != '&')
+            return static_cast<char>(CharLowerA(reinterpret_cast<LPSTR>(text[i + 1] & 0xFF)) -
+                                     static_cast<LPSTR>(nullptr));
+        ++i;
+    }
+    return 0;
+}
+
+// Within one popup each letter leads to one item: a shared letter only
+// moves the highlight between its items and runs none.
+void ExpectUniqueMnemonics(HMENU menu, const std::string& where)
+{
+    std::string seen;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[128] = {};
+        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        const std::string path = where + " > " + text;
+        if (HMENU popup = GetSubMenu(menu, i))
+            ExpectUniqueMnemonics(popup, path);
+        const char letter = Mnemonic(text);
+        if (letter == 0)
+            continue;
+        EXPECT_TRUE(seen.find(letter) == std::string::npos)
+            << path << ": its letter '" << letter << "' leads to another item too";
+        seen += letter;
+    }
+}
+
+// A resource name as "#<id>" for a number, which the loaders take too.
+BOOL CALLBACK AddMenuName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names)
+{
+    reinterpret_cast<std::vector<std::string>*>(names)->push_back(
+        IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<UINT_PTR>(name)) : name);
+    return TRUE;
+}
+
 // ---- What a key runs --------------------------------------------------------
 
 // The command of a key: the first of `tables`, in the order the frames
@@ -220,6 +264,23 @@ void ExpectEnabledItemsHaveHandlers(fw::FrameWnd& frame, HMENU menu)
 }
 
 } // namespace
+
+TEST(MenuMnemonics, NoTwoItemsOfAPopupShareALetter)
+{
+    EXPECT_EQ(Mnemonic("Save Al&l"), 'l');
+    EXPECT_EQ(Mnemonic("Fish && &Chips"), 'c');
+    EXPECT_EQ(Mnemonic("Plain"), 0);
+    // Every menu of the program's resources, the context menus included.
+    std::vector<std::string> names;
+    EnumResourceNamesA(nullptr, RT_MENU, AddMenuName, reinterpret_cast<LONG_PTR>(&names));
+    ASSERT_GE(names.size(), 2u);
+    for (const std::string& name : names) {
+        HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), name.c_str());
+        ASSERT_TRUE(menu) << name;
+        ExpectUniqueMnemonics(menu, "menu " + name);
+        DestroyMenu(menu);
+    }
+}
 
 TEST_F(EditorKeysTest, ApplicationAndFrameKeysWorkInAnEditorWindow)
 {
