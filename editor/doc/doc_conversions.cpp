@@ -1,7 +1,9 @@
 #include "editor/doc/doc_conversions.h"
+#include "editor/doc/byte_scan.h"
 #include "editor/doc/line_queries.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -70,144 +72,205 @@ std::string ConvertNumber(std::string_view text, int radix)
 
 namespace {
 
-// The index of the first c in text, text.size() when none.
-std::size_t Until(std::string_view text, char c)
+int FirstColumn(const ReformatParams& p)
 {
-    const void* hit = text.empty() ? nullptr : std::memchr(text.data(), c, text.size());
-    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data())
-               : text.size();
+    return p.startColumn < 1 ? 1 : p.startColumn;
 }
 
-// The refill as a small machine: the input, a stack of bytes taken back
-// from the output, and the output with the start of its current line.
+// The bytes that do not simply take the next column.
+bool IsStop(char c, bool keepBreaks)
+{
+    return c == '\t' || (c == '\n' && keepBreaks);
+}
+
+// The column after byte c at column col.
+int ColumnAfter(int col, char c, const ReformatParams& p)
+{
+    if (c == '\t')
+        return line_query::NextTabStop(col, p.tabLength);
+    return c == '\n' && p.keepBreaks ? 1 : col + 1;
+}
+
+// Whether a byte that leads to column `col` has to go to a new line.  A byte
+// that alone overflows a fresh line (a wide tab) stays: breaking again would
+// not make room and never end.
+bool Overflows(int col, bool freshLine, const ReformatParams& p)
+{
+    return col - 1 > p.lineLength && !freshLine;
+}
+
+// The room left on a line at column col, in bytes of one column.
+std::size_t Room(int col, const ReformatParams& p)
+{
+    const int room = p.lineLength - col + 1;
+    return room > 0 ? static_cast<std::size_t>(room) : 0;
+}
+
+// The refill as a small machine over the input and the output.  Every byte
+// taken from the input puts one byte on the current output line, so the line
+// is the input just before m_in: a break takes the partial word back by
+// stepping m_in back.  The output thus runs ahead of the input by the line
+// feeds of breaks inside words, and never by more: whatever is written at
+// less than that distance ahead of the input is written again before the end.
 class Refill {
 public:
-    Refill(std::string_view text, const ReformatParams& params) : m_text(text), m_p(params)
+    Refill(std::string_view text, const ReformatParams& params, char* out)
+        : m_in(text.data()), m_end(text.data() + text.size()), m_p(params), m_out(out),
+          m_lineStart(out), m_col(FirstColumn(params))
     {
-        m_col = params.startColumn < 1 ? 1 : params.startColumn;
-        m_out.reserve(text.size() + text.size() / 8 + 2);
     }
 
-    bool Run()
+    std::size_t Run()
     {
-        char c;
-        for (;;) {
-            if (m_back.empty())
-                CopyFittingRun();
-            if (!Next(c))
-                break;
-            Feed(c);
+        char* const start = m_out;
+        while (m_in < m_end) {
+            CopyFittingRun();
+            if (m_in < m_end)
+                Feed(*m_in);
         }
-        if (!m_broke)
-            return false;
         if (!m_p.keepBreaks && m_p.lineFeedAfter)
-            m_out += '\n';
-        return true;
+            *m_out++ = '\n';
+        return static_cast<std::size_t>(m_out - start);
     }
-
-    std::string& Out() { return m_out; }
 
 private:
-    bool Next(char& c)
-    {
-        if (!m_back.empty()) {
-            c = m_back.back();
-            m_back.pop_back();
-            return true;
-        }
-        if (m_in == m_text.size())
-            return false;
-        c = m_text[m_in++];
-        return true;
-    }
-
-    // The bytes ahead that take one column each and still fit on the line
-    // go over in one piece; Feed takes the rest byte by byte.  Same result,
-    // but a long text refills at close to copying speed.
+    // The bytes that take one column each and still fit go over in one piece,
+    // eight at a time: a long text spends its time here, a few words at a
+    // time between tabs.  Joined lines get a blank for each line feed (a kept
+    // one ends the run).  Words are stored whole, also past the run's end:
+    // that is never further ahead than the input lasts.
     void CopyFittingRun()
     {
-        const int room = m_p.lineLength - m_col + 1;
-        if (room <= 0 || m_in == m_text.size())
-            return;
-        std::string_view ahead = m_text.substr(m_in, static_cast<std::size_t>(room));
-        std::size_t n = Until(ahead, '\t');
-        if (m_p.keepBreaks)
-            n = Until(ahead.substr(0, n), '\n');
-        const std::size_t at = m_out.size();
-        m_out.append(ahead.data(), n);
-        if (!m_p.keepBreaks) {
-            // Joined lines: each line feed becomes a blank.
-            char* added = m_out.data() + at;
-            for (std::size_t k = Until({added, n}, '\n'); k < n;
-                 k += 1 + Until({added + k + 1, n - k - 1}, '\n'))
-                added[k] = ' ';
+        const char* in = m_in;
+        char* out = m_out;
+        const bool keep = m_p.keepBreaks;
+        const auto avail = static_cast<std::size_t>(m_end - in);
+        const std::size_t limit = std::min(avail, Room(m_col, m_p));
+        std::size_t k = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+            constexpr std::uint64_t kFeedToBlank = '\n' ^ ' ';
+            for (; k < limit && k + 8 <= avail; k += 8) {
+                const std::uint64_t word = byte_scan::Load8(in + k);
+                const std::uint64_t feeds = byte_scan::MatchMask(word, '\n');
+                std::uint64_t stops = byte_scan::MatchMask(word, '\t') | (keep ? feeds : 0);
+                if (limit - k < 8)
+                    stops |= std::uint64_t{0x80} << 8 * (limit - k);
+                // Bit 7 of each line feed, shifted down and multiplied, flips
+                // exactly the bits in which a line feed and a blank differ.
+                byte_scan::Store8(out + k, word ^ (feeds >> 7) * kFeedToBlank);
+                if (stops != 0) {
+                    k += static_cast<std::size_t>(std::countr_zero(stops)) / 8;
+                    break;
+                }
+            }
         }
-        m_in += n;
-        m_col += static_cast<int>(n);
+        for (; k < limit && !IsStop(in[k], keep); ++k)
+            out[k] = in[k] == '\n' ? ' ' : in[k];
+        m_in = in + k;
+        m_out = out + k;
+        m_col += static_cast<int>(k);
     }
 
+    // Tabs, kept line feeds and the byte that overflows the line.
     void Feed(char c)
     {
-        int col = m_col;
-        if (c == '\t')
-            col = line_query::NextTabStop(col, m_p.tabLength);
-        else if (c == '\n' && m_p.keepBreaks)
-            col = 1;
-        else
-            ++col;
-        // A byte that alone overflows a fresh line (a wide tab) stays:
-        // breaking again would not make room and never end.
-        bool freshLine = m_out.size() == m_lineStart && m_col == 1;
-        if (col - 1 > m_p.lineLength && !freshLine) {
-            Break(c);
+        const int col = ColumnAfter(m_col, c, m_p);
+        if (Overflows(col, m_out == m_lineStart && m_col == 1, m_p)) {
+            Break();
             return;
         }
+        ++m_in;
         m_col = col;
-        if (c == '\n' && m_p.keepBreaks) {
-            m_out += '\n';
-            m_lineStart = m_out.size();
-        } else {
-            m_out += c == '\n' ? ' ' : c;
-        }
+        const bool kept = c == '\n' && m_p.keepBreaks;
+        *m_out++ = c == '\n' && !kept ? ' ' : c;
+        if (kept)
+            m_lineStart = m_out;
     }
 
-    // Ends the line before c; c, and the partial word in front of it, go
-    // back to the input to start the next line in their order.
-    void Break(char c)
+    // Ends the line before its last blank or tab, which goes; the partial
+    // word behind it goes back to the input to start the next line.
+    void Break()
     {
-        m_broke = true;
-        m_back.push_back(c);
-        std::size_t cut = m_out.size();
-        while (cut > m_lineStart && m_out[cut - 1] != ' ' && m_out[cut - 1] != '\t')
+        char* cut = m_out;
+        while (cut > m_lineStart && cut[-1] != ' ' && cut[-1] != '\t')
             --cut;
         if (cut > m_lineStart) {
-            for (std::size_t i = m_out.size(); i > cut; --i)
-                m_back.push_back(m_out[i - 1]);
-            m_out.resize(cut - 1);
+            m_in -= m_out - cut;
+            m_out = cut - 1;
         }
-        m_out += '\n';
-        m_lineStart = m_out.size();
+        *m_out++ = '\n';
+        m_lineStart = m_out;
         m_col = 1;
     }
 
-    std::string_view m_text;
+    const char* m_in;
+    const char* m_end;
     const ReformatParams& m_p;
-    std::size_t m_in = 0;
-    std::string m_back;
-    std::string m_out;
-    std::size_t m_lineStart = 0;
-    int m_col = 1;
-    bool m_broke = false;
+    char* m_out;
+    char* m_lineStart;
+    int m_col;
 };
+
+// How many bytes ahead take one column each and fit in `room`.
+std::size_t OneColumnRun(std::string_view ahead, std::size_t room, bool keepBreaks)
+{
+    ahead = ahead.substr(0, room);
+    std::size_t n = 0;
+    while (n < ahead.size() && !IsStop(ahead[n], keepBreaks))
+        ++n;
+    return n;
+}
 
 } // namespace
 
+bool ReformatBreaks(std::string_view text, const ReformatParams& params)
+{
+    // Up to its first break the refill only counts columns.
+    int col = FirstColumn(params);
+    bool freshLine = col == 1;
+    std::size_t in = 0;
+    while (in < text.size()) {
+        const std::size_t n = OneColumnRun(text.substr(in), Room(col, params), params.keepBreaks);
+        if (n > 0) {
+            in += n;
+            col += static_cast<int>(n);
+            freshLine = false;
+            continue;
+        }
+        const char c = text[in++];
+        const int next = ColumnAfter(col, c, params);
+        if (Overflows(next, freshLine, params))
+            return true;
+        col = next;
+        freshLine = c == '\n' && params.keepBreaks;
+    }
+    return false;
+}
+
+std::size_t ReformatBound(std::size_t size, const ReformatParams& params)
+{
+    // Breaking at a blank or tab puts the line feed in its place.  A line
+    // broken inside a word holds one-column bytes only, at least
+    // lineLength - tabLength + 1 of them (a tab is the widest byte that can
+    // end it), but for a first line that starts further right; and a line
+    // feed may follow the text.  In 64 bits: a 32-bit size_t could overflow.
+    const int perLine = std::max(1, params.lineLength - std::max(params.tabLength, 1) + 1);
+    const std::uint64_t bound = std::uint64_t{size} + size / static_cast<unsigned>(perLine) + 2;
+    return static_cast<std::size_t>(std::min<std::uint64_t>(bound, SIZE_MAX));
+}
+
+std::size_t ReformatTo(std::string_view text, const ReformatParams& params, char* out)
+{
+    return Refill(text, params, out).Run();
+}
+
 bool ReformatText(std::string_view text, const ReformatParams& params, std::string& out)
 {
-    Refill refill(text, params);
-    if (!refill.Run())
+    if (!ReformatBreaks(text, params))
         return false;
-    out = std::move(refill.Out());
+    std::string refilled(ReformatBound(text.size(), params), '\0');
+    refilled.resize(ReformatTo(text, params, refilled.data()));
+    out = std::move(refilled);
     return true;
 }
 
