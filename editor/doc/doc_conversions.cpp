@@ -72,153 +72,176 @@ std::string ConvertNumber(std::string_view text, int radix)
 
 namespace {
 
-int FirstColumn(const ReformatParams& p)
+// The index of the first c in text, text.size() when none.
+std::size_t Until(std::string_view text, char c)
 {
-    return p.startColumn < 1 ? 1 : p.startColumn;
+    const char* hit = byte_scan::FindFirst(text.data(), text.size(), c);
+    return hit ? static_cast<std::size_t>(hit - text.data()) : text.size();
 }
 
-// The bytes that do not simply take the next column.
-bool IsStop(char c, bool keepBreaks)
+// The rules of the refill: where a byte leads and when it overflows.
+class Columns {
+public:
+    explicit Columns(const ReformatParams& p)
+        : m_first(std::max(p.startColumn, 1)), m_length(p.lineLength),
+          m_tab(std::max(p.tabLength, 1)), m_keepBreaks(p.keepBreaks)
+    {
+    }
+
+    int First() const { return m_first; }
+    bool KeepBreaks() const { return m_keepBreaks; }
+    bool IsKeptFeed(char c) const { return c == '\n' && m_keepBreaks; }
+
+    // The column after byte c at column col.  Tab lengths are mostly powers
+    // of two, and a mask is much cheaper than a division.
+    int After(int col, char c) const
+    {
+        if (c == '\t')
+            return (m_tab & (m_tab - 1)) == 0 ? ((col - 1) | (m_tab - 1)) + 2
+                                              : line_query::NextTabStop(col, m_tab);
+        return IsKeptFeed(c) ? 1 : col + 1;
+    }
+
+    // Whether a byte that leads to column `col` has to go to a new line.  A
+    // byte that alone overflows a fresh line (a wide tab) stays: breaking
+    // again would not make room and never end.
+    bool Overflows(int col, bool freshLine) const { return col - 1 > m_length && !freshLine; }
+
+    // How many bytes of one column fit on the line from column col.
+    std::size_t Room(int col) const
+    {
+        return col <= m_length ? static_cast<std::size_t>(m_length - col + 1) : 0;
+    }
+
+private:
+    int m_first;
+    int m_length;
+    int m_tab;
+    bool m_keepBreaks;
+};
+
+// Copies the bytes at `in` that fit on the line from column `col` to `out`,
+// up to a kept line feed or the byte that overflows the line, with joined
+// line feeds as blanks; returns how many and the column after them.  A long
+// text spends its time here: eight bytes go at a time, and tabs are taken
+// inside the word, as indented text has one every few words.  Words are
+// stored whole, also past the run's end but never past `avail` bytes, the
+// input left: see Refill.
+struct Run {
+    std::size_t bytes;
+    int column;
+};
+Run CopyFittingRun(const char* in, std::size_t avail, int col, const Columns& cols, char* out)
 {
-    return c == '\t' || (c == '\n' && keepBreaks);
+    int base = col; // byte k stands at column base + k
+    std::size_t limit = std::min(avail, cols.Room(base)); // one-column bytes fit below
+    // Takes the tab at `at` onto the line when it fits.
+    const auto takeTab = [&](std::size_t at) {
+        const int tabColumn = base + static_cast<int>(at);
+        const int next = cols.After(tabColumn, '\t');
+        if (cols.Overflows(next, false))
+            return false;
+        base += next - tabColumn - 1;
+        limit = std::min(avail, cols.Room(base));
+        return true;
+    };
+    const auto stopAt = [&](std::size_t at) { return Run{at, base + static_cast<int>(at)}; };
+    std::size_t k = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kFeedToBlank = '\n' ^ ' ';
+        for (; k < limit && k + 8 <= avail; k += 8) {
+            const std::uint64_t word = byte_scan::Load8(in + k);
+            const std::uint64_t feeds = byte_scan::MatchMask(word, '\n');
+            // Bit 7 of each line feed, shifted down and multiplied, flips
+            // exactly the bits in which a line feed and a blank differ.
+            byte_scan::Store8(out + k, word ^ (feeds >> 7) * kFeedToBlank);
+            std::uint64_t stops = byte_scan::MatchMask(word, '\t') | (cols.KeepBreaks() ? feeds : 0);
+            for (; stops != 0; stops &= stops - 1) {
+                const std::size_t at = k + static_cast<std::size_t>(std::countr_zero(stops)) / 8;
+                if (at >= limit || in[at] != '\t' || !takeTab(at))
+                    return stopAt(std::min(at, limit));
+            }
+        }
+        k = std::min(k, limit);
+    }
+    for (; k < limit; ++k) {
+        const char c = in[k];
+        if (c == '\t' ? !takeTab(k) : cols.IsKeptFeed(c))
+            break;
+        out[k] = c == '\n' ? ' ' : c;
+    }
+    return stopAt(k);
 }
 
-// The column after byte c at column col.
-int ColumnAfter(int col, char c, const ReformatParams& p)
+// Just after the last blank, tab or line feed in [start, end), start when
+// none.  It reads the input, which the output line copies (but for joined
+// line feeds, there blanks): the output was just written, and reading it
+// back would wait for the writes.
+const char* AfterLastBlank(const char* start, const char* end)
 {
-    if (c == '\t')
-        return line_query::NextTabStop(col, p.tabLength);
-    return c == '\n' && p.keepBreaks ? 1 : col + 1;
-}
-
-// Whether a byte that leads to column `col` has to go to a new line.  A byte
-// that alone overflows a fresh line (a wide tab) stays: breaking again would
-// not make room and never end.
-bool Overflows(int col, bool freshLine, const ReformatParams& p)
-{
-    return col - 1 > p.lineLength && !freshLine;
-}
-
-// The room left on a line at column col, in bytes of one column.
-std::size_t Room(int col, const ReformatParams& p)
-{
-    const int room = p.lineLength - col + 1;
-    return room > 0 ? static_cast<std::size_t>(room) : 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        // The word in front of a break is mostly short: eight bytes at a time.
+        for (; end - start >= 8; end -= 8) {
+            const std::uint64_t word = byte_scan::Load8(end - 8);
+            const std::uint64_t blanks = byte_scan::MatchMask(word, ' ') |
+                                         byte_scan::MatchMask(word, '\t') |
+                                         byte_scan::MatchMask(word, '\n');
+            if (blanks != 0)
+                return end - std::countl_zero(blanks) / 8;
+        }
+    }
+    while (end > start && end[-1] != ' ' && end[-1] != '\t' && end[-1] != '\n')
+        --end;
+    return end;
 }
 
 // The refill as a small machine over the input and the output.  Every byte
 // taken from the input puts one byte on the current output line, so the line
-// is the input just before m_in: a break takes the partial word back by
-// stepping m_in back.  The output thus runs ahead of the input by the line
+// is the input just before `in`: a break takes the partial word back by
+// stepping `in` back.  The output thus runs ahead of the input by the line
 // feeds of breaks inside words, and never by more: whatever is written at
 // less than that distance ahead of the input is written again before the end.
-class Refill {
-public:
-    Refill(std::string_view text, const ReformatParams& params, char* out)
-        : m_in(text.data()), m_end(text.data() + text.size()), m_p(params), m_out(out),
-          m_lineStart(out), m_col(FirstColumn(params))
-    {
-    }
-
-    std::size_t Run()
-    {
-        char* const start = m_out;
-        while (m_in < m_end) {
-            CopyFittingRun();
-            if (m_in < m_end)
-                Feed(*m_in);
-        }
-        if (!m_p.keepBreaks && m_p.lineFeedAfter)
-            *m_out++ = '\n';
-        return static_cast<std::size_t>(m_out - start);
-    }
-
-private:
-    // The bytes that take one column each and still fit go over in one piece,
-    // eight at a time: a long text spends its time here, a few words at a
-    // time between tabs.  Joined lines get a blank for each line feed (a kept
-    // one ends the run).  Words are stored whole, also past the run's end:
-    // that is never further ahead than the input lasts.
-    void CopyFittingRun()
-    {
-        const char* in = m_in;
-        char* out = m_out;
-        const bool keep = m_p.keepBreaks;
-        const auto avail = static_cast<std::size_t>(m_end - in);
-        const std::size_t limit = std::min(avail, Room(m_col, m_p));
-        std::size_t k = 0;
-        if constexpr (std::endian::native == std::endian::little) {
-            constexpr std::uint64_t kFeedToBlank = '\n' ^ ' ';
-            for (; k < limit && k + 8 <= avail; k += 8) {
-                const std::uint64_t word = byte_scan::Load8(in + k);
-                const std::uint64_t feeds = byte_scan::MatchMask(word, '\n');
-                std::uint64_t stops = byte_scan::MatchMask(word, '\t') | (keep ? feeds : 0);
-                if (limit - k < 8)
-                    stops |= std::uint64_t{0x80} << 8 * (limit - k);
-                // Bit 7 of each line feed, shifted down and multiplied, flips
-                // exactly the bits in which a line feed and a blank differ.
-                byte_scan::Store8(out + k, word ^ (feeds >> 7) * kFeedToBlank);
-                if (stops != 0) {
-                    k += static_cast<std::size_t>(std::countr_zero(stops)) / 8;
-                    break;
-                }
-            }
-        }
-        for (; k < limit && !IsStop(in[k], keep); ++k)
-            out[k] = in[k] == '\n' ? ' ' : in[k];
-        m_in = in + k;
-        m_out = out + k;
-        m_col += static_cast<int>(k);
-    }
-
-    // Tabs, kept line feeds and the byte that overflows the line.
-    void Feed(char c)
-    {
-        const int col = ColumnAfter(m_col, c, m_p);
-        if (Overflows(col, m_out == m_lineStart && m_col == 1, m_p)) {
-            Break();
-            return;
-        }
-        ++m_in;
-        m_col = col;
-        const bool kept = c == '\n' && m_p.keepBreaks;
-        *m_out++ = c == '\n' && !kept ? ' ' : c;
-        if (kept)
-            m_lineStart = m_out;
-    }
-
-    // Ends the line before its last blank or tab, which goes; the partial
-    // word behind it goes back to the input to start the next line.
-    void Break()
-    {
-        char* cut = m_out;
-        while (cut > m_lineStart && cut[-1] != ' ' && cut[-1] != '\t')
-            --cut;
-        if (cut > m_lineStart) {
-            m_in -= m_out - cut;
-            m_out = cut - 1;
-        }
-        *m_out++ = '\n';
-        m_lineStart = m_out;
-        m_col = 1;
-    }
-
-    const char* m_in;
-    const char* m_end;
-    const ReformatParams& m_p;
-    char* m_out;
-    char* m_lineStart;
-    int m_col;
-};
-
-// How many bytes ahead take one column each and fit in `room`.
-std::size_t OneColumnRun(std::string_view ahead, std::size_t room, bool keepBreaks)
+std::size_t Refill(std::string_view text, const ReformatParams& p, char* const start)
 {
-    ahead = ahead.substr(0, room);
-    std::size_t n = 0;
-    while (n < ahead.size() && !IsStop(ahead[n], keepBreaks))
-        ++n;
-    return n;
+    const Columns cols(p);
+    const char* in = text.data();
+    const char* const end = in + text.size();
+    char* out = start;
+    char* lineStart = out;
+    int col = cols.First();
+    while (in < end) {
+        const Run run = CopyFittingRun(in, static_cast<std::size_t>(end - in), col, cols, out);
+        in += run.bytes;
+        out += run.bytes;
+        col = run.column;
+        if (in == end)
+            break;
+        // Tabs, kept line feeds and the byte that overflows the line.
+        const char c = *in;
+        const int next = cols.After(col, c);
+        if (!cols.Overflows(next, out == lineStart && col == 1)) {
+            ++in;
+            col = next;
+            *out++ = c == '\n' && !p.keepBreaks ? ' ' : c;
+            if (cols.IsKeptFeed(c))
+                lineStart = out;
+            continue;
+        }
+        // The line ends before its last blank or tab, which goes; the
+        // partial word behind it goes back to the input for the next line.
+        const char* lineIn = in - (out - lineStart);
+        const char* cut = AfterLastBlank(lineIn, in);
+        if (cut > lineIn) {
+            out -= in - cut + 1;
+            in = cut;
+        }
+        *out++ = '\n';
+        lineStart = out;
+        col = 1;
+    }
+    if (!p.keepBreaks && p.lineFeedAfter)
+        *out++ = '\n';
+    return static_cast<std::size_t>(out - start);
 }
 
 } // namespace
@@ -226,11 +249,15 @@ std::size_t OneColumnRun(std::string_view ahead, std::size_t room, bool keepBrea
 bool ReformatBreaks(std::string_view text, const ReformatParams& params)
 {
     // Up to its first break the refill only counts columns.
-    int col = FirstColumn(params);
+    const Columns cols(params);
+    int col = cols.First();
     bool freshLine = col == 1;
-    std::size_t in = 0;
-    while (in < text.size()) {
-        const std::size_t n = OneColumnRun(text.substr(in), Room(col, params), params.keepBreaks);
+    for (std::size_t in = 0; in < text.size();) {
+        // The bytes of one column that fit are passed over in one step.
+        const std::string_view ahead = text.substr(in, cols.Room(col));
+        std::size_t n = Until(ahead, '\t');
+        if (params.keepBreaks)
+            n = Until(ahead.substr(0, n), '\n');
         if (n > 0) {
             in += n;
             col += static_cast<int>(n);
@@ -238,11 +265,11 @@ bool ReformatBreaks(std::string_view text, const ReformatParams& params)
             continue;
         }
         const char c = text[in++];
-        const int next = ColumnAfter(col, c, params);
-        if (Overflows(next, freshLine, params))
+        const int next = cols.After(col, c);
+        if (cols.Overflows(next, freshLine))
             return true;
         col = next;
-        freshLine = c == '\n' && params.keepBreaks;
+        freshLine = cols.IsKeptFeed(c);
     }
     return false;
 }
@@ -261,7 +288,7 @@ std::size_t ReformatBound(std::size_t size, const ReformatParams& params)
 
 std::size_t ReformatTo(std::string_view text, const ReformatParams& params, char* out)
 {
-    return Refill(text, params, out).Run();
+    return Refill(text, params, out);
 }
 
 bool ReformatText(std::string_view text, const ReformatParams& params, std::string& out)
