@@ -72,13 +72,6 @@ std::string ConvertNumber(std::string_view text, int radix)
 
 namespace {
 
-// The index of the first c in text, text.size() when none.
-std::size_t Until(std::string_view text, char c)
-{
-    const char* hit = byte_scan::FindFirst(text.data(), text.size(), c);
-    return hit ? static_cast<std::size_t>(hit - text.data()) : text.size();
-}
-
 // The rules of the refill: where a byte leads and when it overflows.
 class Columns {
 public:
@@ -121,10 +114,11 @@ private:
 };
 
 // One bit for each byte of in[0, 16) that stops a run of one-column bytes,
-// and the block copied to `out` with its line feeds as blanks, as joined
-// lines want them (kept ones are stops, written by the caller).  Loops of
-// fixed length, which the compiler turns into vector code where there is.
-unsigned CopyBlock(const char* in, char keptFeed, char* out)
+// and the block copied to `out` (with kWrite) with its line feeds as blanks,
+// as joined lines want them (kept ones are stops, written by the caller).
+// Loops of fixed length, which the compiler turns into vector code where
+// there is.
+template <bool kWrite> unsigned CopyBlock(const char* in, char keptFeed, char* out)
 {
     char block[16];
     char stop[16];
@@ -133,7 +127,8 @@ unsigned CopyBlock(const char* in, char keptFeed, char* out)
         stop[i] = static_cast<char>((block[i] == '\t') | (block[i] == keptFeed));
         block[i] = block[i] == '\n' ? ' ' : block[i];
     }
-    std::memcpy(out, block, 16);
+    if constexpr (kWrite)
+        std::memcpy(out, block, 16);
     // Each 0/1 byte of a word lands, by the multiplication, in its own bit
     // of the top byte, in order where the first byte is the lowest.
     constexpr std::uint64_t kGather = 0x0102040810204080ull;
@@ -148,11 +143,12 @@ unsigned CopyBlock(const char* in, char keptFeed, char* out)
 // text spends its time here: sixteen bytes go at a time, and tabs are taken
 // without leaving the block, as indented text has one every few words.
 // Blocks are stored whole, also past the run's end but never past `avail`
-// bytes, the input left: see Refill.
+// bytes, the input left: see Refill.  Without kWrite the run is only measured.
 struct Run {
     std::size_t bytes;
     int column;
 };
+template <bool kWrite = true>
 Run CopyFittingRun(const char* in, std::size_t avail, int col, const Columns& cols, char* out)
 {
     int base = col; // byte k stands at column base + k
@@ -172,7 +168,7 @@ Run CopyFittingRun(const char* in, std::size_t avail, int col, const Columns& co
     if constexpr (std::endian::native == std::endian::little) {
         const char keptFeed = cols.KeepBreaks() ? '\n' : '\t';
         for (; k < limit && k + 16 <= avail; k += 16) {
-            for (unsigned stops = CopyBlock(in + k, keptFeed, out + k); stops != 0;
+            for (unsigned stops = CopyBlock<kWrite>(in + k, keptFeed, kWrite ? out + k : out); stops != 0;
                  stops &= stops - 1) {
                 const std::size_t at = k + static_cast<std::size_t>(std::countr_zero(stops));
                 if (at >= limit || in[at] != '\t' || !takeTab(at))
@@ -185,7 +181,8 @@ Run CopyFittingRun(const char* in, std::size_t avail, int col, const Columns& co
         const char c = in[k];
         if (c == '\t' ? !takeTab(k) : cols.IsKeptFeed(c))
             break;
-        out[k] = c == '\n' ? ' ' : c;
+        if constexpr (kWrite)
+            out[k] = c == '\n' ? ' ' : c;
     }
     return stopAt(k);
 }
@@ -267,21 +264,19 @@ bool ReformatBreaks(std::string_view text, const ReformatParams& params)
 {
     // Up to its first break the refill only counts columns.
     const Columns cols(params);
+    const char* in = text.data();
+    const char* const end = in + text.size();
     int col = cols.First();
     bool freshLine = col == 1;
-    for (std::size_t in = 0; in < text.size();) {
-        // The bytes of one column that fit are passed over in one step.
-        const std::string_view ahead = text.substr(in, cols.Room(col));
-        std::size_t n = Until(ahead, '\t');
-        if (params.keepBreaks)
-            n = Until(ahead.substr(0, n), '\n');
-        if (n > 0) {
-            in += n;
-            col += static_cast<int>(n);
-            freshLine = false;
-            continue;
-        }
-        const char c = text[in++];
+    while (in < end) {
+        const Run run =
+            CopyFittingRun<false>(in, static_cast<std::size_t>(end - in), col, cols, nullptr);
+        in += run.bytes;
+        col = run.column;
+        freshLine = freshLine && run.bytes == 0;
+        if (in == end)
+            break;
+        const char c = *in++;
         const int next = cols.After(col, c);
         if (cols.Overflows(next, freshLine))
             return true;
