@@ -143,7 +143,8 @@ template <bool kWrite> unsigned CopyBlock(const char* in, char keptFeed, char* o
 // text spends its time here: sixteen bytes go at a time, and tabs are taken
 // without leaving the block, as indented text has one every few words.
 // Blocks are stored whole, also past the run's end but never past `avail`
-// bytes, the input left: see Refill.  Without kWrite the run is only measured.
+// bytes, the input left: see ReformatTo.  Without kWrite the run is only
+// measured.
 struct Run {
     std::size_t bytes;
     int column;
@@ -151,8 +152,9 @@ struct Run {
 template <bool kWrite = true>
 Run CopyFittingRun(const char* in, std::size_t avail, int col, const Columns& cols, char* out)
 {
-    int base = col; // byte k stands at column base + k
-    std::size_t limit = std::min(avail, cols.Room(base)); // one-column bytes fit below
+    // Byte k stands at column base + k; bytes of one column fit below limit.
+    int base = col;
+    std::size_t limit = std::min(avail, cols.Room(base));
     // Takes the tab at `at` onto the line when it fits.
     const auto takeTab = [&](std::size_t at) {
         const int tabColumn = base + static_cast<int>(at);
@@ -168,8 +170,8 @@ Run CopyFittingRun(const char* in, std::size_t avail, int col, const Columns& co
     if constexpr (std::endian::native == std::endian::little) {
         const char keptFeed = cols.KeepBreaks() ? '\n' : '\t';
         for (; k < limit && k + 16 <= avail; k += 16) {
-            for (unsigned stops = CopyBlock<kWrite>(in + k, keptFeed, kWrite ? out + k : out); stops != 0;
-                 stops &= stops - 1) {
+            for (unsigned stops = CopyBlock<kWrite>(in + k, keptFeed, kWrite ? out + k : out);
+                 stops != 0; stops &= stops - 1) {
                 const std::size_t at = k + static_cast<std::size_t>(std::countr_zero(stops));
                 if (at >= limit || in[at] != '\t' || !takeTab(at))
                     return stopAt(std::min(at, limit));
@@ -207,55 +209,6 @@ const char* AfterLastBlank(const char* start, const char* end)
     while (end > start && end[-1] != ' ' && end[-1] != '\t' && end[-1] != '\n')
         --end;
     return end;
-}
-
-// The refill as a small machine over the input and the output.  Every byte
-// taken from the input puts one byte on the current output line, so the line
-// is the input just before `in`: a break takes the partial word back by
-// stepping `in` back.  The output thus runs ahead of the input by the line
-// feeds of breaks inside words, and never by more: whatever is written at
-// less than that distance ahead of the input is written again before the end.
-std::size_t Refill(std::string_view text, const ReformatParams& p, char* const start)
-{
-    const Columns cols(p);
-    const char* in = text.data();
-    const char* const end = in + text.size();
-    char* out = start;
-    char* lineStart = out;
-    int col = cols.First();
-    while (in < end) {
-        const Run run = CopyFittingRun(in, static_cast<std::size_t>(end - in), col, cols, out);
-        in += run.bytes;
-        out += run.bytes;
-        col = run.column;
-        if (in == end)
-            break;
-        // Tabs, kept line feeds and the byte that overflows the line.
-        const char c = *in;
-        const int next = cols.After(col, c);
-        if (!cols.Overflows(next, out == lineStart && col == 1)) {
-            ++in;
-            col = next;
-            *out++ = c == '\n' && !p.keepBreaks ? ' ' : c;
-            if (cols.IsKeptFeed(c))
-                lineStart = out;
-            continue;
-        }
-        // The line ends before its last blank or tab, which goes; the
-        // partial word behind it goes back to the input for the next line.
-        const char* lineIn = in - (out - lineStart);
-        const char* cut = AfterLastBlank(lineIn, in);
-        if (cut > lineIn) {
-            out -= in - cut + 1;
-            in = cut;
-        }
-        *out++ = '\n';
-        lineStart = out;
-        col = 1;
-    }
-    if (!p.keepBreaks && p.lineFeedAfter)
-        *out++ = '\n';
-    return static_cast<std::size_t>(out - start);
 }
 
 } // namespace
@@ -298,9 +251,53 @@ std::size_t ReformatBound(std::size_t size, const ReformatParams& params)
     return static_cast<std::size_t>(std::min<std::uint64_t>(bound, SIZE_MAX));
 }
 
-std::size_t ReformatTo(std::string_view text, const ReformatParams& params, char* out)
+// The refill as a small machine over the input and the output.  Every byte
+// taken from the input puts one byte on the current output line, so the line
+// is the input just before `in`: a break takes the partial word back by
+// stepping `in` back.  The output thus runs ahead of the input by the line
+// feeds of breaks inside words, and never by more: whatever is written at
+// less than that distance ahead of the input is written again before the end.
+std::size_t ReformatTo(std::string_view text, const ReformatParams& p, char* const start)
 {
-    return Refill(text, params, out);
+    const Columns cols(p);
+    const char* in = text.data();
+    const char* const end = in + text.size();
+    char* out = start;
+    char* lineStart = out;
+    int col = cols.First();
+    while (in < end) {
+        const Run run = CopyFittingRun(in, static_cast<std::size_t>(end - in), col, cols, out);
+        in += run.bytes;
+        out += run.bytes;
+        col = run.column;
+        if (in == end)
+            break;
+        // Tabs, kept line feeds and the byte that overflows the line.
+        const char c = *in;
+        const int next = cols.After(col, c);
+        if (!cols.Overflows(next, out == lineStart && col == 1)) {
+            ++in;
+            col = next;
+            *out++ = c == '\n' && !p.keepBreaks ? ' ' : c;
+            if (cols.IsKeptFeed(c))
+                lineStart = out;
+            continue;
+        }
+        // The line ends before its last blank or tab, which goes; the
+        // partial word behind it goes back to the input for the next line.
+        const char* lineIn = in - (out - lineStart);
+        const char* cut = AfterLastBlank(lineIn, in);
+        if (cut > lineIn) {
+            out -= in - cut + 1;
+            in = cut;
+        }
+        *out++ = '\n';
+        lineStart = out;
+        col = 1;
+    }
+    if (!p.keepBreaks && p.lineFeedAfter)
+        *out++ = '\n';
+    return static_cast<std::size_t>(out - start);
 }
 
 bool ReformatText(std::string_view text, const ReformatParams& params, std::string& out)

@@ -30,7 +30,7 @@ bool ReformatText(std::string_view text, const ReformatParams& params, std::stri
 // The same in steps, for writing the result in place: whether a line has to
 // be broken; the most bytes the refill of `size` bytes can make; and the
 // refill (of a text that needs a break) written to `out`, which has room for
-// that many bytes; returns the bytes written.
+// that many bytes; returns the bytes written, and writes nothing past them.
 bool ReformatBreaks(std::string_view text, const ReformatParams& params);
 std::size_t ReformatBound(std::size_t size, const ReformatParams& params);
 std::size_t ReformatTo(std::string_view text, const ReformatParams& params, char* out);
