@@ -192,7 +192,7 @@ TEST(ReformatText, MatchesTheByteAtATimeRefill)
     for (int round = 0; round < 20000; ++round) {
         const std::string text = RandomRefillText(rng);
         doc_convert::ReformatParams p;
-        p.lineLength = 1 + static_cast<int>(rng() % 40);
+        p.lineLength = 1 + static_cast<int>(rng() % 8 ? rng() % 40 : rng() % 120);
         p.startColumn = static_cast<int>(rng() % 60);
         p.keepBreaks = rng() % 2;
         p.tabLength = static_cast<int>(rng() % 4 ? rng() % 12 : rng() % 50); // wider than lines too
