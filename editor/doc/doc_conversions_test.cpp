@@ -321,6 +321,19 @@ TEST_F(Conversions, ReformatOfPartOfALineKeepsTheRest)
     EXPECT_EQ(Text(), "xx aaa\nbbb ccc yy\nzz\n");
 }
 
+TEST_F(Conversions, ReformatShortOfMemoryChangesNothing)
+{
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += "aaa bbb\n";
+    Load(text);
+    blocks.limit = text.size() + 16; // the refill needs room to grow
+    EXPECT_FALSE(doc.ReformatRange(0, doc.GetLength(), 10, false, 1));
+    EXPECT_EQ(Text(), text);
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"No Memory"});
+}
+
 // Random texts and selections: the text around the selection stays, the
 // words inside keep their bytes and order, and one undo restores the text.
 TEST_F(Conversions, ConvertThenUndoRestoresAndReformatLosesNothing)
