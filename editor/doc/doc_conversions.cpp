@@ -1,7 +1,9 @@
 #include "editor/doc/doc_conversions.h"
+#include "editor/doc/byte_scan.h"
 #include "editor/doc/line_queries.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -70,144 +72,241 @@ std::string ConvertNumber(std::string_view text, int radix)
 
 namespace {
 
-// The index of the first c in text, text.size() when none.
-std::size_t Until(std::string_view text, char c)
-{
-    const void* hit = text.empty() ? nullptr : std::memchr(text.data(), c, text.size());
-    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data())
-               : text.size();
-}
-
-// The refill as a small machine: the input, a stack of bytes taken back
-// from the output, and the output with the start of its current line.
-class Refill {
+// The rules of the refill: where a byte leads and when it overflows.
+class Columns {
 public:
-    Refill(std::string_view text, const ReformatParams& params) : m_text(text), m_p(params)
+    explicit Columns(const ReformatParams& p)
+        : m_first(std::max(p.startColumn, 1)), m_length(p.lineLength),
+          m_tab(std::max(p.tabLength, 1)), m_keepBreaks(p.keepBreaks)
     {
-        m_col = params.startColumn < 1 ? 1 : params.startColumn;
-        m_out.reserve(text.size() + text.size() / 8 + 2);
     }
 
-    bool Run()
+    int First() const { return m_first; }
+    bool KeepBreaks() const { return m_keepBreaks; }
+    bool IsKeptFeed(char c) const { return c == '\n' && m_keepBreaks; }
+
+    // The column after byte c at column col.  Tab lengths are mostly powers
+    // of two, and a mask is much cheaper than a division.
+    int After(int col, char c) const
     {
-        char c;
-        for (;;) {
-            if (m_back.empty())
-                CopyFittingRun();
-            if (!Next(c))
-                break;
-            Feed(c);
-        }
-        if (!m_broke)
-            return false;
-        if (!m_p.keepBreaks && m_p.lineFeedAfter)
-            m_out += '\n';
-        return true;
+        if (c == '\t')
+            return (m_tab & (m_tab - 1)) == 0 ? ((col - 1) | (m_tab - 1)) + 2
+                                              : line_query::NextTabStop(col, m_tab);
+        return IsKeptFeed(c) ? 1 : col + 1;
     }
 
-    std::string& Out() { return m_out; }
+    // Whether a byte that leads to column `col` has to go to a new line.  A
+    // byte that alone overflows a fresh line (a wide tab) stays: breaking
+    // again would not make room and never end.
+    bool Overflows(int col, bool freshLine) const { return col - 1 > m_length && !freshLine; }
+
+    // How many bytes of one column fit on the line from column col.
+    std::size_t Room(int col) const
+    {
+        return col <= m_length ? static_cast<std::size_t>(m_length - col + 1) : 0;
+    }
 
 private:
-    bool Next(char& c)
-    {
-        if (!m_back.empty()) {
-            c = m_back.back();
-            m_back.pop_back();
-            return true;
-        }
-        if (m_in == m_text.size())
-            return false;
-        c = m_text[m_in++];
-        return true;
-    }
-
-    // The bytes ahead that take one column each and still fit on the line
-    // go over in one piece; Feed takes the rest byte by byte.  Same result,
-    // but a long text refills at close to copying speed.
-    void CopyFittingRun()
-    {
-        const int room = m_p.lineLength - m_col + 1;
-        if (room <= 0 || m_in == m_text.size())
-            return;
-        std::string_view ahead = m_text.substr(m_in, static_cast<std::size_t>(room));
-        std::size_t n = Until(ahead, '\t');
-        if (m_p.keepBreaks)
-            n = Until(ahead.substr(0, n), '\n');
-        const std::size_t at = m_out.size();
-        m_out.append(ahead.data(), n);
-        if (!m_p.keepBreaks) {
-            // Joined lines: each line feed becomes a blank.
-            char* added = m_out.data() + at;
-            for (std::size_t k = Until({added, n}, '\n'); k < n;
-                 k += 1 + Until({added + k + 1, n - k - 1}, '\n'))
-                added[k] = ' ';
-        }
-        m_in += n;
-        m_col += static_cast<int>(n);
-    }
-
-    void Feed(char c)
-    {
-        int col = m_col;
-        if (c == '\t')
-            col = line_query::NextTabStop(col, m_p.tabLength);
-        else if (c == '\n' && m_p.keepBreaks)
-            col = 1;
-        else
-            ++col;
-        // A byte that alone overflows a fresh line (a wide tab) stays:
-        // breaking again would not make room and never end.
-        bool freshLine = m_out.size() == m_lineStart && m_col == 1;
-        if (col - 1 > m_p.lineLength && !freshLine) {
-            Break(c);
-            return;
-        }
-        m_col = col;
-        if (c == '\n' && m_p.keepBreaks) {
-            m_out += '\n';
-            m_lineStart = m_out.size();
-        } else {
-            m_out += c == '\n' ? ' ' : c;
-        }
-    }
-
-    // Ends the line before c; c, and the partial word in front of it, go
-    // back to the input to start the next line in their order.
-    void Break(char c)
-    {
-        m_broke = true;
-        m_back.push_back(c);
-        std::size_t cut = m_out.size();
-        while (cut > m_lineStart && m_out[cut - 1] != ' ' && m_out[cut - 1] != '\t')
-            --cut;
-        if (cut > m_lineStart) {
-            for (std::size_t i = m_out.size(); i > cut; --i)
-                m_back.push_back(m_out[i - 1]);
-            m_out.resize(cut - 1);
-        }
-        m_out += '\n';
-        m_lineStart = m_out.size();
-        m_col = 1;
-    }
-
-    std::string_view m_text;
-    const ReformatParams& m_p;
-    std::size_t m_in = 0;
-    std::string m_back;
-    std::string m_out;
-    std::size_t m_lineStart = 0;
-    int m_col = 1;
-    bool m_broke = false;
+    int m_first;
+    int m_length;
+    int m_tab;
+    bool m_keepBreaks;
 };
+
+// One bit for each byte of in[0, 16) that stops a run of one-column bytes,
+// and the block copied to `out` (with kWrite) with its line feeds as blanks,
+// as joined lines want them (kept ones are stops, written by the caller).
+// Loops of fixed length, which the compiler turns into vector code where
+// there is.
+template <bool kWrite> unsigned CopyBlock(const char* in, char keptFeed, char* out)
+{
+    char block[16];
+    char stop[16];
+    std::memcpy(block, in, 16);
+    for (int i = 0; i < 16; ++i) {
+        stop[i] = static_cast<char>((block[i] == '\t') | (block[i] == keptFeed));
+        block[i] = block[i] == '\n' ? ' ' : block[i];
+    }
+    if constexpr (kWrite)
+        std::memcpy(out, block, 16);
+    // Each 0/1 byte of a word lands, by the multiplication, in its own bit
+    // of the top byte, in order where the first byte is the lowest.
+    constexpr std::uint64_t kGather = 0x0102040810204080ull;
+    const auto low = static_cast<unsigned>((byte_scan::Load8(stop) * kGather) >> 56);
+    const auto high = static_cast<unsigned>((byte_scan::Load8(stop + 8) * kGather) >> 56);
+    return low | high << 8;
+}
+
+// Copies the bytes at `in` that fit on the line from column `col` to `out`,
+// up to a kept line feed or the byte that overflows the line, with joined
+// line feeds as blanks; returns how many and the column after them.  A long
+// text spends its time here: sixteen bytes go at a time, and tabs are taken
+// without leaving the block, as indented text has one every few words.
+// Blocks are stored whole, also past the run's end but never past `avail`
+// bytes, the input left: see ReformatTo.  Without kWrite the run is only
+// measured.
+struct Run {
+    std::size_t bytes;
+    int column;
+};
+template <bool kWrite = true>
+Run CopyFittingRun(const char* in, std::size_t avail, int col, const Columns& cols, char* out)
+{
+    // Byte k stands at column base + k; bytes of one column fit below limit.
+    int base = col;
+    std::size_t limit = std::min(avail, cols.Room(base));
+    // Takes the tab at `at` onto the line when it fits.
+    const auto takeTab = [&](std::size_t at) {
+        const int tabColumn = base + static_cast<int>(at);
+        const int next = cols.After(tabColumn, '\t');
+        if (cols.Overflows(next, false))
+            return false;
+        base += next - tabColumn - 1;
+        limit = std::min(avail, cols.Room(base));
+        return true;
+    };
+    const auto stopAt = [&](std::size_t at) { return Run{at, base + static_cast<int>(at)}; };
+    std::size_t k = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        const char keptFeed = cols.KeepBreaks() ? '\n' : '\t';
+        for (; k < limit && k + 16 <= avail; k += 16) {
+            for (unsigned stops = CopyBlock<kWrite>(in + k, keptFeed, kWrite ? out + k : out);
+                 stops != 0; stops &= stops - 1) {
+                const std::size_t at = k + static_cast<std::size_t>(std::countr_zero(stops));
+                if (at >= limit || in[at] != '\t' || !takeTab(at))
+                    return stopAt(std::min(at, limit));
+            }
+        }
+        k = std::min(k, limit);
+    }
+    for (; k < limit; ++k) {
+        const char c = in[k];
+        if (c == '\t' ? !takeTab(k) : cols.IsKeptFeed(c))
+            break;
+        if constexpr (kWrite)
+            out[k] = c == '\n' ? ' ' : c;
+    }
+    return stopAt(k);
+}
+
+// Just after the last blank, tab or line feed in [start, end), start when
+// none.  It reads the input, which the output line copies (but for joined
+// line feeds, there blanks): the output was just written, and reading it
+// back would wait for the writes.
+const char* AfterLastBlank(const char* start, const char* end)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        // The word in front of a break is mostly short: eight bytes at a time.
+        for (; end - start >= 8; end -= 8) {
+            const std::uint64_t word = byte_scan::Load8(end - 8);
+            const std::uint64_t blanks = byte_scan::MatchMask(word, ' ') |
+                                         byte_scan::MatchMask(word, '\t') |
+                                         byte_scan::MatchMask(word, '\n');
+            if (blanks != 0)
+                return end - std::countl_zero(blanks) / 8;
+        }
+    }
+    while (end > start && end[-1] != ' ' && end[-1] != '\t' && end[-1] != '\n')
+        --end;
+    return end;
+}
 
 } // namespace
 
+bool ReformatBreaks(std::string_view text, const ReformatParams& params)
+{
+    // Up to its first break the refill only counts columns.
+    const Columns cols(params);
+    const char* in = text.data();
+    const char* const end = in + text.size();
+    int col = cols.First();
+    bool freshLine = col == 1;
+    while (in < end) {
+        const Run run =
+            CopyFittingRun<false>(in, static_cast<std::size_t>(end - in), col, cols, nullptr);
+        in += run.bytes;
+        col = run.column;
+        freshLine = freshLine && run.bytes == 0;
+        if (in == end)
+            break;
+        const char c = *in++;
+        const int next = cols.After(col, c);
+        if (cols.Overflows(next, freshLine))
+            return true;
+        col = next;
+        freshLine = cols.IsKeptFeed(c);
+    }
+    return false;
+}
+
+std::size_t ReformatBound(std::size_t size, const ReformatParams& params)
+{
+    // Breaking at a blank or tab puts the line feed in its place.  A line
+    // broken inside a word holds one-column bytes only, at least
+    // lineLength - tabLength + 1 of them (a tab is the widest byte that can
+    // end it), but for a first line that starts further right; and a line
+    // feed may follow the text.  In 64 bits: a 32-bit size_t could overflow.
+    const int perLine = std::max(1, params.lineLength - std::max(params.tabLength, 1) + 1);
+    const std::uint64_t bound = std::uint64_t{size} + size / static_cast<unsigned>(perLine) + 2;
+    return static_cast<std::size_t>(std::min<std::uint64_t>(bound, SIZE_MAX));
+}
+
+// The refill as a small machine over the input and the output.  Every byte
+// taken from the input puts one byte on the current output line, so the line
+// is the input just before `in`: a break takes the partial word back by
+// stepping `in` back.  The output thus runs ahead of the input by the line
+// feeds of breaks inside words, and never by more: whatever is written at
+// less than that distance ahead of the input is written again before the end.
+std::size_t ReformatTo(std::string_view text, const ReformatParams& p, char* const start)
+{
+    const Columns cols(p);
+    const char* in = text.data();
+    const char* const end = in + text.size();
+    char* out = start;
+    char* lineStart = out;
+    int col = cols.First();
+    while (in < end) {
+        const Run run = CopyFittingRun(in, static_cast<std::size_t>(end - in), col, cols, out);
+        in += run.bytes;
+        out += run.bytes;
+        col = run.column;
+        if (in == end)
+            break;
+        // Tabs, kept line feeds and the byte that overflows the line.
+        const char c = *in;
+        const int next = cols.After(col, c);
+        if (!cols.Overflows(next, out == lineStart && col == 1)) {
+            ++in;
+            col = next;
+            *out++ = c == '\n' && !p.keepBreaks ? ' ' : c;
+            if (cols.IsKeptFeed(c))
+                lineStart = out;
+            continue;
+        }
+        // The line ends before its last blank or tab, which goes; the
+        // partial word behind it goes back to the input for the next line.
+        const char* lineIn = in - (out - lineStart);
+        const char* cut = AfterLastBlank(lineIn, in);
+        if (cut > lineIn) {
+            out -= in - cut + 1;
+            in = cut;
+        }
+        *out++ = '\n';
+        lineStart = out;
+        col = 1;
+    }
+    if (!p.keepBreaks && p.lineFeedAfter)
+        *out++ = '\n';
+    return static_cast<std::size_t>(out - start);
+}
+
 bool ReformatText(std::string_view text, const ReformatParams& params, std::string& out)
 {
-    Refill refill(text, params);
-    if (!refill.Run())
+    if (!ReformatBreaks(text, params))
         return false;
-    out = std::move(refill.Out());
+    std::string refilled(ReformatBound(text.size(), params), '\0');
+    refilled.resize(ReformatTo(text, params, refilled.data()));
+    out = std::move(refilled);
     return true;
 }
 

@@ -27,4 +27,12 @@ struct ReformatParams {
 // leaves `out` alone) when no line had to be broken.
 bool ReformatText(std::string_view text, const ReformatParams& params, std::string& out);
 
+// The same in steps, for writing the result in place: whether a line has to
+// be broken; the most bytes the refill of `size` bytes can make; and the
+// refill (of a text that needs a break) written to `out`, which has room for
+// that many bytes; returns the bytes written, and writes nothing past them.
+bool ReformatBreaks(std::string_view text, const ReformatParams& params);
+std::size_t ReformatBound(std::size_t size, const ReformatParams& params);
+std::size_t ReformatTo(std::string_view text, const ReformatParams& params, char* out);
+
 } // namespace doc_convert

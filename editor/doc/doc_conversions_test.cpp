@@ -1,11 +1,14 @@
 #include "editor/doc/doc_conversions.h"
 #include "editor/doc/doc_test_support.h"
+#include "editor/doc/line_queries.h"
 #include "editor/doc/tab_conversion.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
+#include <vector>
 
 using doc_convert::ConvertNumber;
 
@@ -116,6 +119,102 @@ TEST(ReformatText, TrailingLineFeedKeepsTheParagraph)
 
 namespace {
 
+// The refill as it was first written, one byte at a time: the bytes of a
+// broken-off word go back on a stack and are fed again.  Slow, but plainly
+// the rule; the fast refill must give the same bytes for every input.
+bool ReferenceRefill(std::string_view text, const doc_convert::ReformatParams& p, std::string& out)
+{
+    std::string back, o;
+    std::size_t in = 0, lineStart = 0;
+    int col = std::max(p.startColumn, 1);
+    bool broke = false;
+    for (;;) {
+        char c;
+        if (!back.empty()) {
+            c = back.back();
+            back.pop_back();
+        } else if (in < text.size()) {
+            c = text[in++];
+        } else {
+            break;
+        }
+        const bool kept = c == '\n' && p.keepBreaks;
+        const int next = c == '\t' ? line_query::NextTabStop(col, p.tabLength) : kept ? 1 : col + 1;
+        if (next - 1 > p.lineLength && !(o.size() == lineStart && col == 1)) {
+            broke = true;
+            back += c;
+            std::size_t cut = o.size();
+            while (cut > lineStart && o[cut - 1] != ' ' && o[cut - 1] != '\t')
+                --cut;
+            if (cut > lineStart) {
+                back.append(o.rbegin(), o.rend() - static_cast<std::ptrdiff_t>(cut));
+                o.resize(cut - 1);
+            }
+            o += '\n';
+            lineStart = o.size();
+            col = 1;
+            continue;
+        }
+        col = next;
+        o += c == '\n' && !kept ? ' ' : c;
+        if (kept)
+            lineStart = o.size();
+    }
+    if (!broke)
+        return false;
+    if (!p.keepBreaks && p.lineFeedAfter)
+        o += '\n';
+    out = o;
+    return true;
+}
+
+// Words of every length, runs of blanks, tabs and line feeds, or only blanks.
+std::string RandomRefillText(std::mt19937& rng)
+{
+    const char* pieces[] = {" ", "  ", "\t", "\n", "\n\n", " \t ", "\t\t"};
+    std::string text;
+    const std::size_t size = rng() % 4 == 0 ? rng() % 24 : rng() % 160;
+    const bool onlyBlanks = rng() % 10 == 0;
+    while (text.size() < size) {
+        if (onlyBlanks || rng() % 2)
+            text += pieces[rng() % std::size(pieces)];
+        else
+            text.append(rng() % 3 ? 1 + rng() % 8 : 1 + rng() % 60, "xyz"[rng() % 3]);
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(ReformatText, MatchesTheByteAtATimeRefill)
+{
+    std::mt19937 rng(41);
+    for (int round = 0; round < 20000; ++round) {
+        const std::string text = RandomRefillText(rng);
+        doc_convert::ReformatParams p;
+        p.lineLength = 1 + static_cast<int>(rng() % 8 ? rng() % 40 : rng() % 120);
+        p.startColumn = static_cast<int>(rng() % 60);
+        p.keepBreaks = rng() % 2;
+        p.tabLength = static_cast<int>(rng() % 4 ? rng() % 12 : rng() % 50); // wider than lines too
+        p.lineFeedAfter = rng() % 2;
+        std::string expected;
+        const bool broke = ReferenceRefill(text, p, expected);
+        ASSERT_EQ(doc_convert::ReformatBreaks(text, p), broke) << round;
+        if (!broke)
+            continue;
+        // Written in place, the refill keeps within its bound and leaves the
+        // room behind its result as it was: a document's gap stays zero.
+        std::vector<char> room(doc_convert::ReformatBound(text.size(), p) + 8, '\0');
+        const std::size_t size = doc_convert::ReformatTo(text, p, room.data());
+        ASSERT_EQ(std::string_view(room.data(), size), expected) << round;
+        ASSERT_TRUE(std::all_of(room.begin() + static_cast<std::ptrdiff_t>(size), room.end(),
+                                [](char c) { return c == '\0'; }))
+            << round;
+    }
+}
+
+namespace {
+
 class Conversions : public ::testing::Test, public DocFixture {
 protected:
     void UndoAll()
@@ -220,6 +319,19 @@ TEST_F(Conversions, ReformatOfPartOfALineKeepsTheRest)
     EXPECT_FALSE(doc.CanUndo());
     RedoAll();
     EXPECT_EQ(Text(), "xx aaa\nbbb ccc yy\nzz\n");
+}
+
+TEST_F(Conversions, ReformatShortOfMemoryChangesNothing)
+{
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += "aaa bbb\n";
+    Load(text);
+    blocks.limit = text.size() + 16; // the refill needs room to grow
+    EXPECT_FALSE(doc.ReformatRange(0, doc.GetLength(), 10, false, 1));
+    EXPECT_EQ(Text(), text);
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"No Memory"});
 }
 
 // Random texts and selections: the text around the selection stays, the

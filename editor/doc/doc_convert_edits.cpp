@@ -113,9 +113,16 @@ bool MarlDocCore::ReformatRange(TextPos from, TextPos to, int lineLength, bool k
     params.keepBreaks = keepBreaks;
     params.tabLength = m_services.settings.TabLength();
     params.lineFeedAfter = to < GetLength() && GetChar(to) == '\n';
-    std::string out;
-    if (!doc_convert::ReformatText(m_text.Text(from, to), params, out))
+    // Lines that all fit leave the document alone, journal included.  The
+    // range is made contiguous where the replacement wants its room anyway.
+    const std::string_view text(m_text.GapAt(to) + from, to - from);
+    if (!doc_convert::ReformatBreaks(text, params))
         return false;
-    ReplaceRange(from, to, out, line);
-    return true;
+    // The refill is written straight into the gap, from the journal's copy.
+    return ReplaceSpanWith(
+        from, to, doc_convert::ReformatBound(text.size(), params),
+        [&params](std::string_view old, char* out) {
+            return doc_convert::ReformatTo(old, params, out);
+        },
+        line);
 }

@@ -182,7 +182,7 @@ public:
     // Replaces [from, to) by `text`; returns the change of length.
     int ReplaceText(TextPos from, TextPos to, std::string_view text, int line);
     // Refills [from, to) to lines of lineLength columns; false when every
-    // line fitted (the text is then unchanged).
+    // line fitted or memory ran short (the text is then unchanged).
     bool ReformatRange(TextPos from, TextPos to, int lineLength, bool keepBreaks, int line);
 
     // ---- Journal
