@@ -124,5 +124,5 @@ bool MarlDocCore::ReformatRange(TextPos from, TextPos to, int lineLength, bool k
         [&params](std::string_view old, char* out) {
             return doc_convert::ReformatTo(old, params, out);
         },
-        line);
+        LineFeeds::Changed, line);
 }
