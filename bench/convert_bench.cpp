@@ -1,7 +1,9 @@
 // Uppercase, tabs to blanks, blanks to tabs and reformat over a 10 MB
 // selection of a document (their undo reported beside), next to plain copies
 // of the same bytes: memcpy, out of the document, and through the document
-// (the counter "bytes_per_second" gives MB/s).  Each conversion also runs
+// (the counter "bytes_per_second" gives MB/s).  Two texts: "synthetic"
+// lines with tabs and blanks at random (the hardest case for branch
+// prediction) and "headers", the system's C headers.  Each conversion also runs
 // its nearest standard tool over the same text in a file ("peer_ms", its
 // processor time, best of three; "x_peer" is ours over the peer's).
 #include "editor/base/testing/recording_message_sink.h"
@@ -28,35 +30,43 @@ namespace {
 
 constexpr std::size_t kSize = 10u << 20;
 
-const std::string& SampleText()
+enum class Sample { Synthetic, Headers };
+
+std::string SyntheticText()
 {
-    static const std::string text = [] {
-        std::mt19937 rng(3);
-        const char* words[] = {"int",    "value", "=", "count",     "+",  "1;",   "if", "(x)",
-                               "return", "{",     "}", "buffer[i]", "/*", "note", "*/"};
-        std::string t;
-        t.reserve(kSize + 200);
-        while (t.size() < kSize) {
-            t.append(rng() % 3, '\t');
-            t.append((rng() % 2) * 8, ' ');
-            for (std::size_t n = rng() % 12; n > 0; --n) {
-                t += words[rng() % std::size(words)];
-                t += ' ';
-            }
-            t += '\n';
+    std::mt19937 rng(3);
+    const char* words[] = {"int",    "value", "=", "count",     "+",  "1;",   "if", "(x)",
+                           "return", "{",     "}", "buffer[i]", "/*", "note", "*/"};
+    std::string t;
+    t.reserve(kSize + 200);
+    while (t.size() < kSize) {
+        t.append(rng() % 3, '\t');
+        t.append((rng() % 2) * 8, ' ');
+        for (std::size_t n = rng() % 12; n > 0; --n) {
+            t += words[rng() % std::size(words)];
+            t += ' ';
         }
-        t.resize(kSize);
-        return t;
-    }();
-    return text;
+        t += '\n';
+    }
+    t.resize(kSize);
+    return t;
 }
 
-// The sample in a file of its own for the peers, removed at exit.
+const std::string& SampleText(Sample sample)
+{
+    static const std::string synthetic = SyntheticText();
+    static const std::string headers = HeaderCorpusText(kSize);
+    return sample == Sample::Synthetic ? synthetic : headers;
+}
+
+// A sample in a file of its own for the peers, removed at exit.
 class SampleFile {
 public:
-    SampleFile() : m_path(std::filesystem::temp_directory_path() / "convert_bench_sample.txt")
+    explicit SampleFile(Sample sample)
+        : m_path(std::filesystem::temp_directory_path() /
+                 ("convert_bench_" + std::to_string(static_cast<int>(sample)) + ".txt"))
     {
-        std::ofstream(m_path, std::ios::binary) << SampleText();
+        std::ofstream(m_path, std::ios::binary) << SampleText(sample);
     }
     ~SampleFile()
     {
@@ -69,9 +79,11 @@ private:
     std::filesystem::path m_path;
 };
 
-double PeerSeconds(const char* tool)
+double PeerSeconds(const char* tool, Sample sample)
 {
-    static const SampleFile file;
+    static const SampleFile synthetic(Sample::Synthetic);
+    static const SampleFile headers(Sample::Headers);
+    const SampleFile& file = sample == Sample::Synthetic ? synthetic : headers;
     const std::string command =
         "LC_ALL=C " + std::string(tool) + " < '" + file.Path().string() + "' > /dev/null";
     double best = 1e9;
@@ -91,16 +103,16 @@ struct Doc {
     FixedDocSettings settings;
     MarlDocCore doc{DocServices{messages, files, blocks, settings}};
 
-    Doc()
+    explicit Doc(Sample sample)
     {
         doc.OnNewDocument();
-        doc.InsertString(0, SampleText(), 1);
+        doc.InsertString(0, SampleText(sample), 1);
     }
 };
 
-void BM_PlainCopy(benchmark::State& state)
+void BM_PlainCopy(benchmark::State& state, Sample sample)
 {
-    const std::string& text = SampleText();
+    const std::string& text = SampleText(sample);
     std::vector<char> out(text.size());
     for (auto _ : state) {
         std::memcpy(out.data(), text.data(), text.size());
@@ -112,9 +124,9 @@ void BM_PlainCopy(benchmark::State& state)
 
 // The range copied out of the document into a fresh string, as every
 // conversion does once.
-void BM_CopyOut(benchmark::State& state)
+void BM_CopyOut(benchmark::State& state, Sample sample)
 {
-    Doc d;
+    Doc d(sample);
     for (auto _ : state) {
         std::string out;
         d.doc.GetText(0, kSize, out);
@@ -125,11 +137,11 @@ void BM_CopyOut(benchmark::State& state)
 
 // The range replaced by a copy of itself through the document: the journal
 // record and the writes that every conversion of variable length makes.
-void BM_ReplaceWithCopy(benchmark::State& state)
+void BM_ReplaceWithCopy(benchmark::State& state, Sample sample)
 {
-    Doc d;
+    Doc d(sample);
     int line = 0;
-    const std::string& text = SampleText();
+    const std::string& text = SampleText(sample);
     for (auto _ : state) {
         d.doc.ReplaceText(0, kSize, text, 1);
         state.PauseTiming();
@@ -141,9 +153,9 @@ void BM_ReplaceWithCopy(benchmark::State& state)
 
 // The tab conversions alone, from one buffer to another: what the document
 // adds around them is the difference to the rows below.
-void BM_ExpandTabsKernel(benchmark::State& state)
+void BM_ExpandTabsKernel(benchmark::State& state, Sample sample)
 {
-    const std::string& text = SampleText();
+    const std::string& text = SampleText(sample);
     std::vector<char> out(tab_conversion::ExpandedSizeBound(text, 8));
     for (auto _ : state) {
         benchmark::DoNotOptimize(tab_conversion::ExpandTabsTo(text, 8, out.data()));
@@ -152,9 +164,9 @@ void BM_ExpandTabsKernel(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 
-void BM_CompressBlanksKernel(benchmark::State& state)
+void BM_CompressBlanksKernel(benchmark::State& state, Sample sample)
 {
-    const std::string& text = SampleText();
+    const std::string& text = SampleText(sample);
     std::vector<char> out(text.size());
     for (auto _ : state) {
         benchmark::DoNotOptimize(tab_conversion::CompressBlanksTo(text, 8, out.data()));
@@ -166,10 +178,10 @@ void BM_CompressBlanksKernel(benchmark::State& state)
 // Each iteration converts and undoes, so the document is the same each time;
 // the conversion is timed, and its undo is reported beside it.
 template <typename Convert>
-void RunConversion(benchmark::State& state, const char* peer, Convert convert)
+void RunConversion(benchmark::State& state, Sample sample, const char* peer, Convert convert)
 {
-    const double peerSeconds = PeerSeconds(peer);
-    Doc d;
+    const double peerSeconds = PeerSeconds(peer, sample);
+    Doc d(sample);
     int line = 0;
     double undoSeconds = 0;
     const std::clock_t began = std::clock();
@@ -194,38 +206,49 @@ void RunConversion(benchmark::State& state, const char* peer, Convert convert)
         state.counters["x_peer"] = ours / peerSeconds;
 }
 
-void BM_Uppercase(benchmark::State& state)
+void BM_Uppercase(benchmark::State& state, Sample sample)
 {
-    RunConversion(state, "tr a-z A-Z",
+    RunConversion(state, sample, "tr a-z A-Z",
                   [](MarlDocCore& doc) { doc.ConvertCase(0, kSize, true, 1); });
 }
 
-void BM_TabsToBlanks(benchmark::State& state)
+void BM_TabsToBlanks(benchmark::State& state, Sample sample)
 {
-    RunConversion(state, "expand -t 8", [](MarlDocCore& doc) { doc.TabsToBlanks(0, kSize, 1); });
+    RunConversion(state, sample, "expand -t 8",
+                  [](MarlDocCore& doc) { doc.TabsToBlanks(0, kSize, 1); });
 }
 
-void BM_BlanksToTabs(benchmark::State& state)
+void BM_BlanksToTabs(benchmark::State& state, Sample sample)
 {
-    RunConversion(state, "unexpand -a -t 8",
+    RunConversion(state, sample, "unexpand -a -t 8",
                   [](MarlDocCore& doc) { doc.BlanksToTabs(0, kSize, 1); });
 }
 
-void BM_Reformat(benchmark::State& state)
+void BM_Reformat(benchmark::State& state, Sample sample)
 {
-    RunConversion(state, "fmt -w 60",
+    RunConversion(state, sample, "fmt -w 60",
                   [](MarlDocCore& doc) { doc.ReformatRange(0, kSize, 60, false, 1); });
 }
 
-BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CopyOut)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReplaceWithCopy)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ExpandTabsKernel)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CompressBlanksKernel)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Uppercase)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TabsToBlanks)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BlanksToTabs)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Reformat)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PlainCopy, synthetic, Sample::Synthetic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PlainCopy, headers, Sample::Headers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CopyOut, synthetic, Sample::Synthetic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CopyOut, headers, Sample::Headers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReplaceWithCopy, synthetic, Sample::Synthetic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReplaceWithCopy, headers, Sample::Headers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExpandTabsKernel, synthetic, Sample::Synthetic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExpandTabsKernel, headers, Sample::Headers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CompressBlanksKernel, synthetic, Sample::Synthetic)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CompressBlanksKernel, headers, Sample::Headers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Uppercase, synthetic, Sample::Synthetic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Uppercase, headers, Sample::Headers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TabsToBlanks, synthetic, Sample::Synthetic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TabsToBlanks, headers, Sample::Headers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_BlanksToTabs, synthetic, Sample::Synthetic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_BlanksToTabs, headers, Sample::Headers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Reformat, synthetic, Sample::Synthetic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Reformat, headers, Sample::Headers)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
