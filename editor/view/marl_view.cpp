@@ -173,8 +173,6 @@ bool CMarlView::HandleCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
         {ID_LINE_CUT, &CMarlView::OnUpdateNeedsWritable},
         {ID_CLIPBOARD_APPEND, &CMarlView::OnAppendClipboard},
         {ID_CLIPBOARD_APPEND, &CMarlView::OnUpdateNeedsSelection},
-        {ID_SHIFT_LEFT, &CMarlView::OnUpdateNeedsSelection},
-        {ID_SHIFT_RIGHT, &CMarlView::OnUpdateNeedsSelection},
         {ID_GOTO_STORED_LINE, &CMarlView::OnGotoStoredLine},
         {ID_FILE_INSERT, &CMarlView::OnInsertFile},
         {ID_FILE_INSERT, &CMarlView::OnUpdateNeedsWritable},

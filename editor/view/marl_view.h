@@ -196,7 +196,9 @@ private:
     void OnConvert(UINT id);
     void OnReformat();
     void DropBookmarksIn(TextPos from, TextPos to);
-    void OnUpdateReformat(fw::CmdUI& ui);
+    // Conversions that work on a selection change nothing without one, nor on
+    // a read-only document.
+    void OnUpdateNeedsWritableSelection(fw::CmdUI& ui);
     void OnCapitalize();
     void OnTranspose();
     void OnShift(UINT id);

@@ -15,10 +15,15 @@ bool CMarlView::HandleConvertCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
 {
     static const fw::CommandMap<CMarlView> map{
         {ID_CONVERT_UPPER, ID_CONVERT_OCTAL, &CMarlView::OnConvert},
+        {ID_CONVERT_UPPER, ID_CONVERT_LOWER, &CMarlView::OnUpdateNeedsWritable},
+        {ID_CONVERT_DECIMAL, ID_CONVERT_OCTAL, &CMarlView::OnUpdateNeedsWritableSelection},
         {ID_BLANKS_TO_TABS, ID_TABS_TO_BLANKS, &CMarlView::OnConvert},
+        {ID_BLANKS_TO_TABS, ID_TABS_TO_BLANKS, &CMarlView::OnUpdateNeedsWritableSelection},
         {ID_ANSI_TO_OEM, ID_OEM_TO_ANSI, &CMarlView::OnConvert},
+        {ID_ANSI_TO_OEM, ID_OEM_TO_ANSI, &CMarlView::OnUpdateNeedsWritableSelection},
         {ID_REFORMAT, &CMarlView::OnReformat},
-        {ID_REFORMAT, &CMarlView::OnUpdateReformat},
+        {ID_REFORMAT, &CMarlView::OnUpdateNeedsWritableSelection},
+        {ID_SHIFT_LEFT, ID_SHIFT_RIGHT, &CMarlView::OnUpdateNeedsWritableSelection},
         {ID_CAPITALIZE_WORD, &CMarlView::OnCapitalize},
         {ID_TRANSPOSE_CHARS, &CMarlView::OnTranspose},
         {ID_SHIFT_LEFT, ID_SHIFT_RIGHT, &CMarlView::OnShift},
@@ -26,7 +31,7 @@ bool CMarlView::HandleConvertCommand(UINT id, fw::CmdCode code, fw::CmdUI* ui)
     return map.Dispatch(*this, id, code, ui);
 }
 
-void CMarlView::OnUpdateReformat(fw::CmdUI& ui)
+void CMarlView::OnUpdateNeedsWritableSelection(fw::CmdUI& ui)
 {
     ui.Enable(HasSelection() && !IsReadOnly());
 }

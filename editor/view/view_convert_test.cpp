@@ -131,7 +131,6 @@ TEST_F(Convert, ReadOnlyDocumentsRefuseEveryConversion)
     CMarlDoc* doc = OpenText("r.c", "x 255\tab\n");
     doc->Core().m_bReadOnly = true;
     Key(VK_END, {VK_SHIFT});
-    EXPECT_FALSE(IsEnabled(ID_REFORMAT));
     for (UINT id :
          {ID_CONVERT_UPPER, ID_CONVERT_HEX, ID_ANSI_TO_OEM, ID_TABS_TO_BLANKS, ID_BLANKS_TO_TABS,
           ID_REFORMAT, ID_SHIFT_RIGHT, ID_CAPITALIZE_WORD, ID_TRANSPOSE_CHARS})
@@ -140,12 +139,36 @@ TEST_F(Convert, ReadOnlyDocumentsRefuseEveryConversion)
     EXPECT_FALSE(doc->IsModified());
 }
 
-TEST_F(Convert, ReformatIsDisabledWithoutSelectionAndChecksItsRange)
+// A command that would change nothing looks disabled: the case commands
+// work on the caret's character, the others on a selection, and none on a
+// read-only document.
+TEST_F(Convert, CommandsAreEnabledWhereTheyCanChangeTheText)
+{
+    CMarlDoc* doc = OpenText("e.c", "x 255\tab\n");
+    struct Case {
+        UINT id;
+        bool withoutSelection;
+    };
+    const Case cases[] = {
+        {ID_CONVERT_UPPER, true}, {ID_CONVERT_LOWER, true},   {ID_CONVERT_DECIMAL, false},
+        {ID_CONVERT_HEX, false},  {ID_CONVERT_OCTAL, false},  {ID_ANSI_TO_OEM, false},
+        {ID_OEM_TO_ANSI, false},  {ID_BLANKS_TO_TABS, false}, {ID_TABS_TO_BLANKS, false},
+        {ID_REFORMAT, false},     {ID_SHIFT_LEFT, false},     {ID_SHIFT_RIGHT, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsEnabled(c.id), c.withoutSelection) << c.id << " without a selection";
+    Key(VK_END, {VK_SHIFT});
+    for (const Case& c : cases)
+        EXPECT_TRUE(IsEnabled(c.id)) << c.id << " with a selection";
+    doc->Core().m_bReadOnly = true;
+    for (const Case& c : cases)
+        EXPECT_FALSE(IsEnabled(c.id)) << c.id << " on a read-only document";
+}
+
+TEST_F(Convert, ReformatChecksItsRange)
 {
     OpenText("f.c", "aaa bbb ccc\n");
-    EXPECT_FALSE(IsEnabled(ID_REFORMAT));
     Key(VK_END, {VK_SHIFT});
-    EXPECT_TRUE(IsEnabled(ID_REFORMAT));
     std::vector<std::string> messages;
     fw::ScopedMessageHook hook([&](HWND, const std::string& text, UINT) {
         messages.push_back(text);
