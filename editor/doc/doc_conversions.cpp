@@ -129,12 +129,9 @@ template <bool kWrite> unsigned CopyBlock(const char* in, char keptFeed, char* o
     }
     if constexpr (kWrite)
         std::memcpy(out, block, 16);
-    // Each 0/1 byte of a word lands, by the multiplication, in its own bit
-    // of the top byte, in order where the first byte is the lowest.
-    constexpr std::uint64_t kGather = 0x0102040810204080ull;
-    const auto low = static_cast<unsigned>((byte_scan::Load8(stop) * kGather) >> 56);
-    const auto high = static_cast<unsigned>((byte_scan::Load8(stop + 8) * kGather) >> 56);
-    return low | high << 8;
+    // The 0/1 bytes as the top bits of their bytes, as a match mask has them.
+    return byte_scan::MaskBits(byte_scan::Load8(stop) << 7) |
+           byte_scan::MaskBits(byte_scan::Load8(stop + 8) << 7) << 8;
 }
 
 // Copies the bytes at `in` that fit on the line from column `col` to `out`,
