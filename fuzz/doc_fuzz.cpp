@@ -108,6 +108,19 @@ struct Fixture {
         doc.GetText(0, doc.GetLength(), text);
         return text;
     }
+    // Every byte of the block behind the text is zero: edits that write in
+    // place must clear what they leave.  Closes the gap.
+    void CheckBlockTail()
+    {
+        TextBlock* block = doc.GetTextBlock();
+        if (!block)
+            return;
+        BlockLock lock(*block);
+        const char* data = lock.Data();
+        Check(std::all_of(data + doc.GetLength(), data + block->Size(),
+                          [](char c) { return c == 0; }),
+              "bytes left behind the text");
+    }
     void CheckLineCount() const
     {
         std::string text = Text();
@@ -122,7 +135,7 @@ bool Edit(Fixture& f, Input& in)
     TextPos length = doc.GetLength();
     TextPos pos = in.Number(length + 1); // now and then one past the end
     int line = static_cast<int>(in.Byte()) - 1;
-    switch (in.Byte() % 17) {
+    switch (in.Byte() % 19) {
     case 0:
     case 1:
         doc.InsertChar(pos, static_cast<char>(in.Byte() % 4 == 0 ? '\n' : in.Byte()), line);
@@ -186,6 +199,14 @@ bool Edit(Fixture& f, Input& in)
         Check(n != 0 || f.Text() == before, "failed insertion changed the text");
         return false;
     }
+    case 16: {
+        const int lineLength = 1 + in.Byte() % 40;
+        doc.ReformatRange(pos, pos + in.Number(300), lineLength, in.Byte() % 2 != 0, line);
+        return false;
+    }
+    case 17:
+        doc.ConvertCase(pos, pos + in.Number(300), in.Byte() % 2 != 0, line);
+        return false;
     default:
         doc.OpenGap(pos, in.Number(600));
         return false;
@@ -229,6 +250,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         records.push_back(f.doc.UndoCount());
     }
     const std::string edited = f.Text();
+    f.CheckBlockTail();
     int line = 0;
     for (std::size_t step = texts.size(); step-- > 1;) {
         while (f.doc.UndoCount() > records[step - 1])
