@@ -198,7 +198,14 @@ TEST_F(MacroTest, F12WhileRecordingEndsTheRecordingAndPlaysNothing)
 
 TEST_F(MacroTest, KeysTypedIntoAnotherProgramAreNotRecorded)
 {
+    // Recording starts before the other program does: a program that starts
+    // takes the foreground when its window shows, late on a busy machine,
+    // and would take the F11 with it.
     StartEditor();
+    Press(VK_F11);
+    ASSERT_TRUE(Recording());
+    const int before = m_macros.Recorder().Count();
+
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -208,24 +215,28 @@ TEST_F(MacroTest, KeysTypedIntoAnotherProgramAreNotRecorded)
     fw::File processHandle(process.hProcess);
     fw::File threadHandle(process.hThread);
     WaitForInputIdle(process.hProcess, 10000);
+    // Waits here are long, and end as soon as the other program is there.
+    constexpr int kSlowStart = 30000;
     HWND other = nullptr;
-    PumpUntil(*m_app, [&] { return (other = FindWindowA("Notepad", nullptr)) != nullptr; });
+    PumpUntil(
+        *m_app, [&] { return (other = FindWindowA("Notepad", nullptr)) != nullptr; }, kSlowStart);
     ASSERT_TRUE(other);
-
-    ToFront();
-    Press(VK_F11);
-    ASSERT_TRUE(Recording());
-    const int before = m_macros.Recorder().Count();
-    SetForegroundWindow(other);
-    ASSERT_TRUE(PumpUntil(*m_app, [&] { return GetForegroundWindow() == other; }));
     HWND edit = FindWindowExA(other, nullptr, "Edit", nullptr);
     ASSERT_TRUE(edit);
-    // Its own focus comes when the other program has handled its activation.
-    PumpUntil(*m_app, [&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return GetGUIThreadInfo(process.dwThreadId, &info) && info.hwndFocus == edit;
-    });
+    // Its edit control has the focus once it has handled its activation;
+    // keys typed before would go elsewhere.
+    ASSERT_TRUE(PumpUntil(
+        *m_app,
+        [&] {
+            if (GetForegroundWindow() != other)
+                SetForegroundWindow(other);
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return GetForegroundWindow() == other && GetGUIThreadInfo(process.dwThreadId, &info) &&
+                   info.hwndFocus == edit;
+        },
+        kSlowStart))
+        << "the other program's edit control never got the focus";
     Type("zz");
     // Another program's control answers for its text only when asked.
     auto otherText = [&] {
@@ -233,8 +244,10 @@ TEST_F(MacroTest, KeysTypedIntoAnotherProgramAreNotRecorded)
         SendMessageA(edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
         return std::string(text);
     };
-    EXPECT_TRUE(PumpUntil(*m_app, [&] { return otherText() == "zz"; }))
+    EXPECT_TRUE(PumpUntil(
+        *m_app, [&] { return otherText() == "zz"; }, kSlowStart))
         << "the keys did not reach the other program: " << otherText();
+    EXPECT_TRUE(Recording());
     EXPECT_EQ(m_macros.Recorder().Count(), before);
 
     TerminateProcess(process.hProcess, 0);
